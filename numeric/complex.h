@@ -1,0 +1,30 @@
+#pragma once
+
+// Complex values with the program's own formulas. Each operation is evaluated in
+// exactly the written form (no overflow scaling, no std::complex), so that
+// roundings match the reference model bit for bit.
+namespace tovan {
+
+struct Complex {
+  double re = 0.0;
+  double im = 0.0;
+};
+
+Complex operator+(const Complex& a, const Complex& b);
+Complex operator-(const Complex& a, const Complex& b);
+Complex operator*(const Complex& a, const Complex& b);
+// With e = 1/|b|^2 formed first; division by zero gives IEEE infinities or NaN.
+Complex operator/(const Complex& a, const Complex& b);
+bool operator==(const Complex& a, const Complex& b);
+
+Complex Exp(const Complex& z);
+Complex Conjugate(const Complex& z);
+// |z|; exactly |re| when im is 0 (no square root taken).
+double Magnitude(const Complex& z);
+// atan2(im, re) when im != 0; otherwise 0 for re > 0 and kPi (the decimal constant) else.
+double Argument(const Complex& z);
+// In-place forms: z becomes the result + 0i, which is also returned.
+double MagnitudeInPlace(Complex& z);
+double ArgumentInPlace(Complex& z);
+
+}  // namespace tovan

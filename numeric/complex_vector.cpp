@@ -1,0 +1,84 @@
+#include "numeric/complex_vector.h"
+
+#include <utility>
+
+namespace tovan {
+namespace {
+
+template <class Op>
+ComplexVector ElementWise(const ComplexVector& a, const ComplexVector& b, Op op) {
+  const int n = a.length();
+  ComplexVector result(n);
+  for (int k = 0; k < n; ++k) result[k] = op(a[k], b[k]);
+  return result;
+}
+
+}  // namespace
+
+ComplexVector Multiply(const ComplexVector& a, const ComplexVector& b) {
+  return ElementWise(a, b, [](const Complex& x, const Complex& y) { return x * y; });
+}
+
+void MultiplyInPlace(ComplexVector& a, const ComplexVector& b) { a = Multiply(a, b); }
+
+ComplexVector Divide(const ComplexVector& a, const ComplexVector& b) {
+  return ElementWise(a, b, [](const Complex& x, const Complex& y) { return x / y; });
+}
+
+ComplexVector Add(const ComplexVector& a, const ComplexVector& b) {
+  return ElementWise(a, b, [](const Complex& x, const Complex& y) { return x + y; });
+}
+
+void AddInPlace(ComplexVector& a, const ComplexVector& b) { a = Add(a, b); }
+
+ComplexVector Subtract(const ComplexVector& a, const ComplexVector& b) {
+  return ElementWise(a, b, [](const Complex& x, const Complex& y) { return x - y; });
+}
+
+ComplexVector Divide(const ComplexVector& a, const Complex& w) {
+  return Divide(a, ComplexVector(a.length(), w));
+}
+
+ComplexVector Subtract(const ComplexVector& a, const Complex& w) {
+  return Subtract(a, ComplexVector(a.length(), w));
+}
+
+ComplexVector Multiply(const Complex& w, const ComplexVector& a) {
+  return Multiply(ComplexVector(a.length(), w), a);
+}
+
+ComplexVector Add(const Complex& w, const ComplexVector& a) {
+  return Add(ComplexVector(a.length(), w), a);
+}
+
+ComplexVector FromReal(const Vector& v) {
+  ComplexVector result(v.length());
+  for (int k = 0; k < v.length(); ++k) result[k] = {v[k], 0.0};
+  return result;
+}
+
+void SortByMagnitude(ComplexVector& v) {
+  const int n = v.length();
+  for (int i = 0; i + 1 < n; ++i) {
+    int m = i;
+    double best = Magnitude(v[i]);
+    for (int j = i + 1; j < n; ++j) {
+      const double size = Magnitude(v[j]);
+      if (size < best) {
+        m = j;
+        best = size;
+      }
+    }
+    if (m != i) std::swap(v[i], v[m]);
+  }
+}
+
+void RemoveAt(ComplexVector& v, int i) {
+  const int n = v.length();
+  ComplexVector result(n - 1);
+  for (int k = 0; k < i; ++k) result[k] = v[k];
+  for (int k = i + 1; k < n; ++k) result[k - 1] = v[k];
+  v = std::move(result);
+}
+
+}  // namespace tovan
