@@ -1,0 +1,63 @@
+#include "app/slider_binding.h"
+
+#include "app/binding_arithmetic.h"
+
+namespace tovan {
+
+CSliderBinding::CSliderBinding(BindingControl* boundControl, BindingKind bindingKind,
+                               BindingText* boundEdit, InputCell<double>* boundCell,
+                               double rangeMaximum, double rangeMinimum, double rangeStep,
+                               double displayScale)
+    : control(boundControl),
+      kind(bindingKind),
+      rangeMax(0),
+      rangeMin(0),
+      edit(boundEdit),
+      decimals(DecimalsForStep(rangeStep)),
+      cell(boundCell),
+      max(rangeMaximum),
+      min(rangeMinimum),
+      step(rangeStep),
+      scale(displayScale) {
+  if (kind == BindingKind::Slider) {
+    rangeMax = SliderStepCount(max, min, step);
+  } else {
+    if (control && edit) control->AttachBuddy(*edit);
+    rangeMin = TruncToInt(min);
+    rangeMax = TruncToInt(max);
+  }
+  if (control) control->SetRange(rangeMin, rangeMax);
+}
+
+void CSliderBinding::SetPosition(double x) {
+  if (!control) return;
+  if (kind == BindingKind::Slider)
+    control->SetPosition(SliderPositionFor(x, max, min, rangeMax));
+  else
+    control->SetPosition(SpinPositionFor(x));
+}
+
+void CSliderBinding::ShowValue(double x) {
+  if (edit) edit->SetText(FormatDecimals(x, decimals));
+}
+
+void CSliderBinding::Refresh() {
+  const double x = cell ? cell->value * scale : 0.0;
+  SetPosition(x);
+  ShowValue(x);
+}
+
+double CSliderBinding::ControlValue() const {
+  if (!control) return 0.0;
+  if (kind == BindingKind::Slider)
+    return SliderValueAt(control->Position(), max, min, rangeMax, rangeMin);
+  return SpinValueAt(static_cast<unsigned>(control->Position()));
+}
+
+void CSliderBinding::ReadControl() {
+  const double x = ControlValue();
+  if (cell) cell->Write(x / scale);
+  ShowValue(x);
+}
+
+}  // namespace tovan

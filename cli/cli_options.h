@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "engine/scope_preset_table.h"
+
+namespace tovan {
+
+// What one command line asks for, in the units the controls show (ps for risetime
+// and group delay). Absent values leave the engine's cell as the preset (or the
+// engine default) left it.
+struct CliOptions {
+  bool applyPreset = true;  // false with --no-preset
+  int preset = 0;
+  std::optional<double> bitrateGbps;
+  std::optional<double> risetimePs;
+  std::optional<int> samplesPerBit;
+  std::optional<double> bandwidthGhz;
+  std::optional<double> rolloffDbPerDecade;
+  std::optional<double> groupDelayPs;
+  std::optional<std::array<double, kFlatnessLevelCount>> flatnessDb;
+  bool threeCells = false;
+  bool json = false;
+  bool stages = false;
+  std::optional<std::string> csvDirectory;
+};
+
+}  // namespace tovan

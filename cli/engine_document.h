@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "engine/signal_engine.h"
+
+namespace tovan {
+
+// The --json document of one engine run, compact, in this key order:
+// "parameters" (the public cells: bitrate, risetime and groupDelay in ns,
+// samplesPerBit, bandwidth, rolloff, flatnessLevels [10], show3BitCells,
+// noiseAmplitude), "failed", "inputTraces" and "outputTraces" (each the list of
+// its matrix's columns, one column per trace), "scopeMagnitudeTrace",
+// "scopePhaseTrace", "outputSpectrumTrace", "inputSpectrumTrace" (each
+// {"abscissae", "ordinates"}), and with withStages also "stages" (stage_document.h).
+// The traces are brought up to date before "failed" is read, so the flag describes
+// the results written.
+std::string EngineDocument(SignalEngine& engine, bool withStages);
+
+}  // namespace tovan

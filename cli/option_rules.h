@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/control_ranges.h"
+#include "engine/scope_preset_table.h"
+
+namespace tovan {
+
+// The checks of the value options against their controls' ranges (in the units the
+// controls show, bounds included). A refused value yields one line:
+// "tovan-cli: --bitrate: '7' is out of range (allowed: 1 to 6 Gbps)".
+
+struct RealRule {
+  std::string_view name;
+  double min;
+  double max;
+  std::string_view unit;
+};
+
+inline constexpr RealRule kBitrateRule{"--bitrate", kControlRanges.bitrate.min,
+                                       kControlRanges.bitrate.max, "Gbps"};
+inline constexpr RealRule kRisetimeRule{"--risetime", double(kControlRanges.risetime.min),
+                                        double(kControlRanges.risetime.max), "ps"};
+inline constexpr RealRule kBandwidthRule{"--bandwidth", kControlRanges.bandwidth.min,
+                                         kControlRanges.bandwidth.max, "GHz"};
+inline constexpr RealRule kRolloffRule{"--rolloff", kControlRanges.rolloff.min,
+                                       kControlRanges.rolloff.max, "dB/decade"};
+inline constexpr RealRule kGroupDelayRule{"--group-delay", double(kControlRanges.groupDelay.min),
+                                          double(kControlRanges.groupDelay.max), "ps"};
+inline constexpr RealRule kFlatnessLevelRule{"--flatness", kControlRanges.flatnessLevel.min,
+                                             kControlRanges.flatnessLevel.max, "dB"};
+
+// A checked value, or the message saying why it was refused.
+template <class T>
+struct Checked {
+  std::optional<T> value;
+  std::string error;
+};
+
+// "tovan-cli: NAME: PROBLEM (allowed: ALLOWED)", or "tovan-cli: NAME PROBLEM (...)"
+// when the problem reads on from the name ("needs a value").
+std::string OptionError(std::string_view name, std::string_view problem, std::string_view allowed,
+                        bool afterColon = true);
+
+// What each option accepts, as the messages and the help text show it.
+std::string AllowedText(const RealRule& rule);  // "1 to 6 Gbps"
+std::string PresetAllowedText();                // "0 to 7"
+std::string SamplesPerBitAllowedText();         // "16, 32, 64, 128, 256"
+std::string FlatnessAllowedText();              // "10 comma-separated levels, each -5 to 5 dB"
+
+Checked<double> CheckReal(const RealRule& rule, std::string_view text);
+Checked<int> CheckPreset(std::string_view text);
+// A power of two within the spin control's exponents.
+Checked<int> CheckSamplesPerBit(std::string_view text);
+Checked<std::array<double, kFlatnessLevelCount>> CheckFlatness(std::string_view text);
+
+}  // namespace tovan

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "numeric/row_matrix.h"
+#include "numeric/vector.h"
+#include "optimize/convergence_monitor.h"
+#include "optimize/objective.h"
+
+namespace tovan {
+
+// Damped Newton iteration driving a square system of residuals F(x) to zero, the
+// merit being the mean square (1/N) sum F_i^2. Each step solves J d = F and tries
+// x0 - lambda d for lambda = 1, 1/2, ..., 2^-11; a trial whose merit is larger or not
+// finite is rejected (so a singular Jacobian ends the step at its start point).
+// Accepted and rejected trials both count as iterations.
+//
+// The eight virtual operations keep their slot order; a problem supplies the
+// point-wise residual and Jacobian (slots 2 and 5) and may replace the whole-vector
+// forms (slots 0, 3, 7) to compute everything at once.
+class NewtonSolver {
+ public:
+  NewtonSolver();
+
+  virtual Vector Residuals();                                            // slot 0
+  virtual double Residual(int i);                                        // slot 1
+  virtual double Residual(int i, const Vector& params) = 0;              // slot 2
+  virtual Matrix Jacobian();                                             // slot 3
+  virtual double Jacobian(int i, int j);                                 // slot 4
+  virtual double Jacobian(int i, int j, const Vector& params) = 0;       // slot 5
+  virtual bool Restart();                                                // slot 6
+  virtual Linearization Linearize();                                     // slot 7
+
+  // Both parameter vectors become start; counters, merit and monitor are reset.
+  void Setup(const Vector& start, double tolerance, int maxIterations, double timeConstant,
+             double toleranceDb);
+  // One damped step; true while the run should go on.
+  bool Iterate();
+  // Iterates to the end, keeping the best point of each pass; true when the merit
+  // reached tolerance.
+  bool Run();
+
+  Vector Parameters() const { return parameters; }
+  double LastMerit() const { return lastMerit; }
+  int IterationCount() const { return iterationCount; }
+
+ protected:
+  ~NewtonSolver() = default;
+  NewtonSolver(const NewtonSolver&) = default;
+  NewtonSolver& operator=(const NewtonSolver&) = default;
+
+  const Vector& CurrentParameters() const { return parameters; }
+
+ private:
+  Vector startParameters;
+  Vector parameters;
+  double lastMerit = 0.0;
+  double tolerance = 0.0;
+  int iterationCount = 0;
+  int maxIterations = 0;
+  ConvergenceMonitor monitor;
+};
+
+// (1/N) sum of squares of the residuals.
+double MeanSquare(const Vector& residuals);
+
+}  // namespace tovan

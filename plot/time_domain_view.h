@@ -1,0 +1,33 @@
+#pragma once
+
+#include "plot/gl_plot_wnd.h"
+
+namespace tovan {
+
+class SignalEngine;
+
+// The upper plot: the input bit pattern (orange) and the scope-affected pattern
+// (blue) overlaid slice by slice over an 8 x 10 grid. The flags are the main
+// dialog's check boxes 1023, 1025 and 1031; a change shows at the next tick.
+class CTimeDomainView : public CGLPlotWnd {
+  Q_OBJECT
+
+ public:
+  CTimeDomainView(QWidget* placeholder, SignalEngine* engine, int printColors);
+
+  SignalEngine* engine;  // not owned
+  int showGrid = 1;
+  int showInput = 1;
+  int showOutput = 1;
+  float gridLineWidth = 1.0f;
+  float inputLineWidth = 1.5f;
+  float outputLineWidth = 1.5f;
+
+  // The frame Render draws, from the engine's current traces.
+  PlotFrame BuildFrame();
+
+ protected:
+  void Render() override;
+};
+
+}  // namespace tovan

@@ -1,0 +1,138 @@
+#include "transfer/fft.h"
+
+#include <climits>
+#include <cmath>
+#include <stdexcept>
+
+#include "numeric/flat_array.h"
+#include "transfer/power_by_squaring.h"
+
+namespace tovan {
+namespace {
+
+void BitReverse(int n, double re[], double im[]) {
+  int j = 0;
+  for (int i = 0; i < n - 1; ++i) {
+    if (i < j) {
+      const double tr = re[i];
+      re[i] = re[j];
+      re[j] = tr;
+      const double ti = im[i];
+      im[i] = im[j];
+      im[j] = ti;
+    }
+    int k = n / 2;
+    while (k <= j) {
+      j -= k;
+      k /= 2;
+    }
+    j += k;
+  }
+}
+
+struct TransformSize {
+  int exponent = 0;
+  int length = 0;
+};
+
+// Zero for an empty input; otherwise the power of two described in the header.
+TransformSize SizeFor(int length) {
+  if (length <= 0) return {};
+  const int exponent = static_cast<int>(std::ceil(std::log(static_cast<double>(length)) / std::log(2.0)));
+  const std::int64_t n = IntegerPowerBySquaring(2, exponent);
+  if (n > INT_MAX) throw std::length_error("transform length out of range");
+  return {exponent, static_cast<int>(n)};
+}
+
+ComplexVector Transform(const ComplexVector& x, std::int16_t direction, TransformSize size) {
+  RealArray re(size.length);
+  RealArray im(size.length);
+  const int copied = x.length() < size.length ? x.length() : size.length;
+  for (int k = 0; k < copied; ++k) {
+    re[k] = x[k].re;
+    im[k] = x[k].im;
+  }
+  Fft(direction, size.exponent, re.data(), im.data());
+  ComplexVector result(size.length);
+  for (int k = 0; k < size.length; ++k) result[k] = {re[k], im[k]};
+  return result;
+}
+
+}  // namespace
+
+void Fft(std::int16_t direction, int m, double re[], double im[]) {
+  if (m < 0 || m > 30) return;
+  int n = 1;
+  for (int s = 0; s < m; ++s) n = n * 2;
+  BitReverse(n, re, im);
+  double wr = -1.0;
+  double wi = 0.0;
+  int l2 = 1;
+  for (int stage = 0; stage < m; ++stage) {
+    const int l1 = l2;
+    l2 = 2 * l2;
+    double u1 = 1.0;
+    double u2 = 0.0;
+    for (int j = 0; j < l1; ++j) {
+      for (int i = j; i < n; i += l2) {
+        const int i1 = i + l1;
+        const double t1 = u1 * re[i1] - u2 * im[i1];
+        const double t2 = u1 * im[i1] + u2 * re[i1];
+        re[i1] = re[i] - t1;
+        im[i1] = im[i] - t2;
+        re[i] += t1;
+        im[i] += t2;
+      }
+      const double z = u1 * wr - u2 * wi;
+      u2 = u1 * wi + u2 * wr;
+      u1 = z;
+    }
+    // Half-angle recurrence for the next stage's twiddle step: the roundings of every
+    // bin depend on it, so no table of sines replaces it.
+    wi = std::sqrt((1.0 - wr) / 2.0);
+    if (direction == 1) wi = -wi;
+    wr = std::sqrt((1.0 + wr) / 2.0);
+  }
+}
+
+ComplexVector ForwardTransform(const ComplexVector& x) {
+  return Transform(x, 1, SizeFor(x.length()));
+}
+
+ComplexVector InverseTransform(const ComplexVector& spectrum) {
+  const TransformSize size = SizeFor(spectrum.length());
+  ComplexVector result = Transform(spectrum, 0, size);
+  const Complex divisor{static_cast<double>(size.length), 0.0};
+  for (int k = 0; k < result.length(); ++k) result[k] = result[k] / divisor;
+  return result;
+}
+
+ComplexVector RealSpectrum(const Vector& x) {
+  const ComplexVector full = ForwardTransform(FromReal(x));
+  const int wanted = x.length() / 2 + 1;
+  const int bins = wanted < full.length() ? wanted : full.length();
+  ComplexVector result(bins);
+  for (int k = 0; k < bins; ++k) result[k] = full[k];
+  return result;
+}
+
+Vector RealSignal(const ComplexVector& bins) {
+  const int b = bins.length();
+  if (b < 2) return Vector();
+  const int n = 2 * b - 2;
+  ComplexVector full(n);
+  for (int k = 0; k < b; ++k) full[k] = bins[k];
+  for (int k = b; k < n; ++k) full[k] = Conjugate(bins[n - k]);
+  const ComplexVector signal = InverseTransform(full);
+  Vector result(n);
+  for (int k = 0; k < n; ++k) result[k] = signal[k].re;
+  return result;
+}
+
+Vector RealParts(const ComplexVector& z) {
+  Vector result(z.length());
+  for (int k = 0; k < z.length(); ++k) result[k] = z[k].re;
+  return result;
+}
+
+}  // namespace tovan
