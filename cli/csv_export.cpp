@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "cli/number_format.h"
+#include "cli/option_text.h"
 
 namespace tovan {
 
@@ -14,7 +15,7 @@ std::string WriteFile(const std::filesystem::path& path, const std::string& text
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file.write(text.data(), static_cast<std::streamsize>(text.size()));
   file.close();
-  return file ? std::string() : "cannot write " + path.string();
+  return file ? std::string() : "cannot write " + Quoted(path.string());
 }
 
 }  // namespace
@@ -58,7 +59,7 @@ std::string FrequencyCsv(const SampleTable& magnitude, const SampleTable& phase,
 std::string WriteCsvFiles(SignalEngine& engine, const std::filesystem::path& directory) {
   std::error_code error;
   std::filesystem::create_directories(directory, error);
-  if (error) return "cannot create " + directory.string() + ": " + error.message();
+  if (error) return "cannot create " + Quoted(directory.string()) + ": " + error.message();
   std::string problem = WriteFile(directory / "input_traces.csv", TraceCsv(engine.InputTraces()));
   if (problem.empty())
     problem = WriteFile(directory / "output_traces.csv", TraceCsv(engine.OutputTraces()));

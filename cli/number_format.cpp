@@ -8,10 +8,9 @@ namespace tovan {
 
 void AppendShortest(std::string& out, double x) {
   char buffer[32];  // the longest shortest form, "-2.2250738585072014e-308", has 24
-  const char* end = std::to_chars(buffer, buffer + sizeof buffer, x).ptr;
+  char* end = std::to_chars(buffer, buffer + sizeof buffer, x).ptr;
   out.append(buffer, end);
-  const bool looksIntegral =
-      std::none_of(buffer, end, [](char c) { return c == '.' || c == 'e'; });
+  const bool looksIntegral = std::none_of(buffer, end, [](char c) { return c == '.' || c == 'e'; });
   if (std::isfinite(x) && looksIntegral) out += ".0";
 }
 

@@ -61,7 +61,8 @@ Checked<double> CheckReal(const RealRule& rule, std::string_view text) {
 Checked<int> CheckPreset(std::string_view text) {
   const std::optional<int> value = ParseWholeNumber(text);
   const std::string allowed = PresetAllowedText();
-  if (!value) return {std::nullopt, OptionError("--preset", Problem(text, kNotAWholeNumber), allowed)};
+  if (!value)
+    return {std::nullopt, OptionError("--preset", Problem(text, kNotAWholeNumber), allowed)};
   if (*value < 0 || *value >= kPresetCount)
     return {std::nullopt, OptionError("--preset", Problem(text, kOutOfRange), allowed)};
   return {value, ""};
@@ -71,7 +72,8 @@ Checked<int> CheckSamplesPerBit(std::string_view text) {
   const std::optional<int> value = ParseWholeNumber(text);
   const std::string allowed = SamplesPerBitAllowedText();
   if (!value)
-    return {std::nullopt, OptionError("--samples-per-bit", Problem(text, kNotAWholeNumber), allowed)};
+    return {std::nullopt,
+            OptionError("--samples-per-bit", Problem(text, kNotAWholeNumber), allowed)};
   const IntRange& exponents = kControlRanges.samplesPerBitExponent;
   for (int e = exponents.min; e <= exponents.max; e += exponents.step)
     if (*value == (1 << e)) return {value, ""};
@@ -92,7 +94,8 @@ Checked<std::array<double, kFlatnessLevelCount>> CheckFlatness(std::string_view 
     const Checked<double> level = CheckReal(kFlatnessLevelRule, fields[k]);
     if (!level.value) {
       const std::string_view problem = ParseFiniteReal(fields[k]) ? kOutOfRange : kNotANumber;
-      const std::string where = "level " + std::to_string(k + 1) + " " + Problem(fields[k], problem);
+      const std::string where =
+          "level " + std::to_string(k + 1) + " " + Problem(fields[k], problem);
       return {std::nullopt, OptionError("--flatness", where, allowed)};
     }
     levels[k] = *level.value;

@@ -35,8 +35,8 @@ void ConvergenceMonitor::Record(int iteration, double value) {
 
 bool ConvergenceMonitor::ShouldContinue() const {
   if (lastIteration >= maxIterations) return false;
-  const bool stagnant = records > timeConstant &&
-                        std::fabs(10.0 * std::log10(lastValue) - smoothedDb) < toleranceDb;
+  const bool stagnant =
+      records > timeConstant && std::fabs(10.0 * std::log10(lastValue) - smoothedDb) < toleranceDb;
   if (stagnant) return false;
   if (lastValue < target || lastValue == 0.0) return false;
   return true;

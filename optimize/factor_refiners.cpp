@@ -63,7 +63,8 @@ QuadraticFactorRefiner::QuadraticFactorRefiner(const Polynomial& p, const Comple
 }
 
 void QuadraticFactorRefiner::DivideAt(const Vector& params) {
-  PolynomialDivision division = DivRem(dividend, Polynomial{ParameterAt(params, 0), ParameterAt(params, 1), 1.0});
+  PolynomialDivision division =
+      DivRem(dividend, Polynomial{ParameterAt(params, 0), ParameterAt(params, 1), 1.0});
   quotient = std::move(division.quotient);
   remainder = Polynomial(Low(division.remainder, 2));
 }

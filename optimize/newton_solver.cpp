@@ -9,6 +9,15 @@ namespace {
 
 constexpr double kSmallestStep = 0.000244140625;  // 2^-12
 
+// x0 - lambda d, element by element; a step shorter than x0 (a problem whose residual
+// count differs from its parameter count) leaves the missing parameters in place.
+Vector TrialPoint(const Vector& start, const Vector& step, double lambda) {
+  Vector trial = start;
+  for (int k = 0; k < start.length() && k < step.length(); ++k)
+    trial[k] = start[k] - step[k] * lambda;
+  return trial;
+}
+
 }  // namespace
 
 double MeanSquare(const Vector& residuals) {
@@ -63,7 +72,7 @@ bool NewtonSolver::Iterate() {
   const Vector step = Solve(linearization.jacobian, linearization.residuals);
   double lambda = 1.0;
   while (true) {
-    parameters = Subtract(start, ScaleVector(step, lambda));
+    parameters = TrialPoint(start, step, lambda);
     const double trialMerit = MeanSquare(Residuals());
     // Only a larger merit rejects a finite trial (from a NaN start any finite point
     // is taken); a non-finite one, as a singular Jacobian's step gives, is always

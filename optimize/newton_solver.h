@@ -20,14 +20,14 @@ class NewtonSolver {
  public:
   NewtonSolver();
 
-  virtual Vector Residuals();                                            // slot 0
-  virtual double Residual(int i);                                        // slot 1
-  virtual double Residual(int i, const Vector& params) = 0;              // slot 2
-  virtual Matrix Jacobian();                                             // slot 3
-  virtual double Jacobian(int i, int j);                                 // slot 4
-  virtual double Jacobian(int i, int j, const Vector& params) = 0;       // slot 5
-  virtual bool Restart();                                                // slot 6
-  virtual Linearization Linearize();                                     // slot 7
+  virtual Vector Residuals();                                       // slot 0
+  virtual double Residual(int i);                                   // slot 1
+  virtual double Residual(int i, const Vector& params) = 0;         // slot 2
+  virtual Matrix Jacobian();                                        // slot 3
+  virtual double Jacobian(int i, int j);                            // slot 4
+  virtual double Jacobian(int i, int j, const Vector& params) = 0;  // slot 5
+  virtual bool Restart();                                           // slot 6
+  virtual Linearization Linearize();                                // slot 7
 
   // Both parameter vectors become start; counters, merit and monitor are reset.
   void Setup(const Vector& start, double tolerance, int maxIterations, double timeConstant,

@@ -11,6 +11,9 @@ namespace tovan {
 // arrays of n doubles each. direction 1 uses the kernel e^(-2 pi i jk/n) (forward);
 // every other value uses e^(+2 pi i jk/n). No scaling in either direction. m = 0
 // leaves the arrays unchanged; m outside 0..30 does nothing.
+// Known limit: the twiddle steps come from the half-angle recurrence, whose sine of
+// small angles loses digits, so the relative error grows roughly as n^2 (about 3e-12
+// at 4096 points and 4e-10 at 32768) rather than as log n.
 void Fft(std::int16_t direction, int m, double re[], double im[]);
 
 // The transform lengths below are N = 2^k with k = ceil(ln(len) / ln 2) evaluated in

@@ -17,7 +17,7 @@ Cascade MakeButterworth(double f0, int n) {
   if (n % 2 == 1) {
     const ComplexVector pole(1, Complex{-1.0 / tau, 0.0});
     cascade.SetSection((n - 1) / 2, RationalFunction(FactoredPolynomial(ComplexVector(), 1.0 / tau),
-                                                         FactoredPolynomial(pole, 1.0)));
+                                                     FactoredPolynomial(pole, 1.0)));
   }
   for (int i = 0; i < n / 2; ++i) {
     const int k = 2 * i + 1;

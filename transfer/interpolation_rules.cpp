@@ -20,9 +20,17 @@ Vector SecondDerivatives(const Vector& h, const Vector& d) {
   return z;
 }
 
+// One segment per interval between samples, as Prepare leaves it; anything else
+// would index past the samples.
+bool HasPreparedShape(const Interpolator& p) {
+  const int n = static_cast<int>(p.segments.size());
+  return p.abscissae.length() == n + 1 && p.ordinates.length() == n + 1;
+}
+
 }  // namespace
 
 int FitLinear(Interpolator& p) {
+  if (!HasPreparedShape(p)) return 0;
   const Vector& x = p.abscissae;
   const Vector& y = p.ordinates;
   for (int i = 0; i < static_cast<int>(p.segments.size()); ++i) {
@@ -37,7 +45,7 @@ int FitLinear(Interpolator& p) {
 
 int FitNaturalCubic(Interpolator& p) {
   const int n = static_cast<int>(p.segments.size());
-  if (n == 0) return 0;
+  if (n == 0 || !HasPreparedShape(p)) return 0;
   if (n == 1) {
     const SampleTable prepared{p.abscissae, p.ordinates};
     p = Interpolator(prepared, 1, FitLinear, true, false);

@@ -5,7 +5,8 @@
 namespace tovan {
 
 // Fitting rules for Interpolator. Both expect prepared samples (one segment per
-// interval already allocated) and return 1 when they set `built`, 0 otherwise.
+// interval already allocated; otherwise they do nothing) and return 1 when they set
+// `built`, 0 otherwise.
 // Coefficients a segment is too short to hold are dropped.
 
 // Degree 1 in global coordinates: segment i is y_i + s (x - x_i) written as

@@ -17,7 +17,8 @@ const Polynomial& CoefficientsOf(std::optional<Polynomial>& coefficients,
 const FactoredPolynomial& FactoredOf(std::optional<FactoredPolynomial>& factored,
                                      const std::optional<Polynomial>& coefficients) {
   if (!factored)
-    factored = coefficients ? FromPolynomial(*coefficients) : FactoredPolynomial(ComplexVector(), 0.0);
+    factored =
+        coefficients ? FromPolynomial(*coefficients) : FactoredPolynomial(ComplexVector(), 0.0);
   return *factored;
 }
 
@@ -81,16 +82,15 @@ double RationalFunction::Magnitude(double f) const {
 
 double RationalFunction::MagnitudeDb(double f) const { return MagnitudeToDb(Magnitude(f)); }
 
-double MagnitudeToDb(double magnitude) {
-  return std::log2(magnitude) * std::log10(2.0) * 20.0;
-}
+double MagnitudeToDb(double magnitude) { return std::log2(magnitude) * std::log10(2.0) * 20.0; }
 
 RationalFunction Multiply(const RationalFunction& a, const RationalFunction& b) {
   RationalFunction product;
   if (a.HasNumeratorFactored() && b.HasNumeratorFactored())
     product.SetNumeratorFactored(Multiply(a.NumeratorFactored(), b.NumeratorFactored()));
   else
-    product.SetNumeratorCoefficients(Multiply(a.NumeratorCoefficients(), b.NumeratorCoefficients()));
+    product.SetNumeratorCoefficients(
+        Multiply(a.NumeratorCoefficients(), b.NumeratorCoefficients()));
   if (a.HasDenominatorFactored() && b.HasDenominatorFactored())
     product.SetDenominatorFactored(Multiply(a.DenominatorFactored(), b.DenominatorFactored()));
   else

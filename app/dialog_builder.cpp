@@ -1,0 +1,124 @@
+#include "app/dialog_builder.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "app/up_down_control.h"
+#include "app/wrapping_buttons.h"
+
+namespace tovan {
+
+QFont TemplateFont(const DialogTemplate& dialog) {
+  QFont font;
+  // Faces with the same metrics as the template's, where it is not installed.
+  QStringList families{"Nimbus Sans", "Liberation Sans", "Arial", "DejaVu Sans"};
+  if (QFontDatabase::hasFamily(dialog.fontFamily)) families.prepend(dialog.fontFamily);
+  font.setFamilies(families);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSize(dialog.fontPointSize);
+  return font;
+}
+
+DialogBaseUnits BaseUnitsFor(const QFont& font) {
+  const QFontMetrics metrics(font);
+  const int advance = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  return {AverageCharWidth(advance), metrics.height()};
+}
+
+QSize ClientPixelSize(const DialogTemplate& dialog, DialogBaseUnits units) {
+  return {DialogXToPixels(dialog.width, units), DialogYToPixels(dialog.height, units)};
+}
+
+namespace {
+
+QWidget* BlackFrame(QWidget* parent) {
+  auto* frame = new QFrame(parent);
+  frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+  frame->setLineWidth(1);
+  QPalette palette = frame->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  palette.setColor(QPalette::Window, Qt::black);
+  frame->setPalette(palette);
+  frame->setAutoFillBackground(true);
+  return frame;
+}
+
+QWidget* Edit(QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setReadOnly(true);
+  edit->setAlignment(Qt::AlignCenter);
+  edit->setFocusPolicy(Qt::NoFocus);
+  return edit;
+}
+
+QWidget* Label(QWidget* parent, const QString& caption, Qt::Alignment alignment) {
+  auto* label = new QLabel(caption, parent);
+  label->setWordWrap(true);
+  label->setAlignment(alignment | Qt::AlignTop);
+  return label;
+}
+
+QWidget* Bitmap(QWidget* parent, const QString& resource, QSize size) {
+  auto* label = new QLabel(parent);
+  const QPixmap picture(resource);
+  if (!picture.isNull())
+    label->setPixmap(picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  return label;
+}
+
+QWidget* Slider(QWidget* parent) {
+  auto* slider = new QSlider(Qt::Vertical, parent);
+  // Position 0 at the top, meaning the maximum; keys and wheel follow the picture.
+  slider->setInvertedAppearance(true);
+  slider->setInvertedControls(true);
+  return slider;
+}
+
+QWidget* CreateControl(QWidget* parent, const ControlTemplate& control, QSize size) {
+  const QString caption = QString::fromUtf8(control.caption);
+  switch (control.kind) {
+    case ControlKind::GroupBox: return new QGroupBox(caption, parent);
+    case ControlKind::VerticalSlider: return Slider(parent);
+    case ControlKind::ReadOnlyEdit: return Edit(parent);
+    case ControlKind::Label: return Label(parent, caption, Qt::AlignLeft);
+    case ControlKind::CentredLabel: return Label(parent, caption, Qt::AlignHCenter);
+    case ControlKind::CheckBox: return new WrappingCheckBox(caption, parent);
+    case ControlKind::ToggleButton: {
+      auto* toggle = new WrappingPushButton(caption, parent);
+      toggle->setCheckable(true);
+      return toggle;
+    }
+    case ControlKind::PushButton: return new WrappingPushButton(caption, parent);
+    case ControlKind::DefaultButton: {
+      auto* button = new WrappingPushButton(caption, parent);
+      button->setDefault(true);
+      return button;
+    }
+    case ControlKind::BlackFrame: return BlackFrame(parent);
+    case ControlKind::SpinControl: return new UpDownControl(parent);
+    case ControlKind::Bitmap: return Bitmap(parent, caption, size);
+    case ControlKind::RadioButton: return new QRadioButton(caption, parent);
+  }
+  return new QWidget(parent);
+}
+
+}  // namespace
+
+void BuildControls(QWidget* client, const DialogTemplate& dialog, DialogBaseUnits units) {
+  for (const ControlTemplate& control : dialog.controls) {
+    const PixelRect r = DialogToPixels(control.rect, units);
+    QWidget* widget = CreateControl(client, control, QSize(r.width, r.height));
+    widget->setGeometry(r.x, r.y, r.width, r.height);
+    if (control.id != -1) widget->setObjectName(ControlName(control.id));
+    widget->setVisible(control.visible);
+  }
+}
+
+}  // namespace tovan

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+
+#include <QDialog>
+
+class QRadioButton;
+
+namespace tovan {
+
+class CSimulatorDlg;
+
+// The modeless "Scope Simulator" dialog (template 141): one radio button per preset
+// row plus "Custom", all in one group. A click selects that preset through the
+// main dialog; the main dialog calls ShowCustomSelected when a scope control was
+// moved by hand. Escape and closing the window do nothing.
+class CScopeChooserDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CScopeChooserDlg(CSimulatorDlg* mainDialog);
+
+  // Checks "Custom" (and so unchecks the presets) unless it is checked already.
+  void ShowCustomSelected();
+
+  QRadioButton* PresetButton(int preset) const { return presetButtons[preset]; }
+  QRadioButton* CustomButton() const { return customButton; }
+
+ protected:
+  void reject() override {}
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void OnInitDialog();
+
+  CSimulatorDlg* mainDialog;
+  std::array<QRadioButton*, 8> presetButtons{};
+  QRadioButton* customButton = nullptr;
+};
+
+}  // namespace tovan

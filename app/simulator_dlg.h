@@ -1,0 +1,108 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QByteArray>
+#include <QDialog>
+#include <QIcon>
+
+#include "app/binding_control.h"
+#include "app/int_slider_binding.h"
+#include "app/slider_binding.h"
+#include "engine/signal_engine.h"
+
+class QAbstractButton;
+class QMenuBar;
+class QPushButton;
+
+namespace tovan {
+
+class CErrorAdjustDlg;
+class CFreqDomainView;
+class CScopeChooserDlg;
+class CSimulatorApp;
+class CTimeDomainView;
+class EnterKeyFilter;
+
+// The main window (template 102, "Tovan 1.0"): owns the engine, the two plot views,
+// the six control bindings and, while shown, the two side dialogs. Controls only
+// write engine inputs and view flags; the views show the result at their next tick.
+// Construction applies preset `presetIndex` to the engine and then initialises the
+// dialog (menu, views, check boxes, bindings).
+class CSimulatorDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  CSimulatorDlg(CSimulatorApp* app, QWidget* parent);
+  ~CSimulatorDlg() override;
+
+  // Does nothing for the current preset; otherwise stores it and either applies it
+  // (a row) or shows "Custom" in an open chooser (kCustomPreset).
+  void SelectPreset(int index);
+  // Writes preset row presetIndex into the engine's scope cells; refreshing
+  // controls updates the scope bindings and an open flatness dialog.
+  void ApplyPreset(bool refreshControls);
+
+  // A scroll notification from the slider or spin control `controlId`; any other
+  // id shows "Inavlid slider." and changes nothing.
+  void OnVScroll(int controlId);
+  // Check box `controlId` now has `checked`: stored in the view flag it names.
+  void OnCheckBox(int controlId, bool checked);
+  // Button 1058: flips show3BitCells (always a stamping write) and its caption.
+  void OnShowBitCells();
+  void OnToggleFlatnessDialog(bool checked);
+  void OnToggleChooser(bool checked);
+
+  SignalEngine& Engine() { return engine; }
+  CSimulatorApp* App() const { return app; }
+  CTimeDomainView* TimeView() const { return timeView; }
+  CFreqDomainView* FreqView() const { return freqView; }
+  CErrorAdjustDlg* FlatnessDialog() const { return flatnessDlg; }
+  CScopeChooserDlg* ChooserDialog() const { return chooserDlg; }
+  // The area below the menu bar that holds the template's controls.
+  QWidget* Client() const { return client; }
+
+ private:
+  void OnInitDialog();
+  void BuildMenu();
+  void CreateViews();
+  void InitCheckBoxes();
+  void ConnectControls();
+  void CreateBindings();
+  void SwitchToCustom();
+  int* ViewFlag(int controlId);
+  template <class Dialog>
+  void ToggleSideDialog(Dialog*& dialog, std::optional<QByteArray>& placement, bool checked);
+  void DestroySideDialogs();
+
+  QIcon icon;
+  CSimulatorApp* app;
+  SignalEngine engine;
+  QMenuBar* menu = nullptr;
+  CTimeDomainView* timeView = nullptr;
+  CFreqDomainView* freqView = nullptr;
+  CErrorAdjustDlg* flatnessDlg = nullptr;
+  std::optional<QByteArray> flatnessPlacement;
+  CScopeChooserDlg* chooserDlg = nullptr;
+  std::optional<QByteArray> chooserPlacement;
+  QWidget* client = nullptr;
+  QPushButton* bitCellButton = nullptr;
+  QAbstractButton* flatnessToggle = nullptr;
+  QAbstractButton* chooserToggle = nullptr;
+  int initialPrintColors = 0;
+  std::unique_ptr<EnterKeyFilter> enterFilter;
+
+  // The Qt adapters the bindings drive; they outlive the bindings.
+  std::vector<std::unique_ptr<BindingControl>> controlAdapters;
+  std::vector<std::unique_ptr<BindingText>> textAdapters;
+  std::unique_ptr<CSliderBinding> bitrateBinding;
+  std::unique_ptr<CIntSliderBinding> risetimeBinding;
+  std::unique_ptr<CSliderBinding> bandwidthBinding;
+  std::unique_ptr<CSliderBinding> rolloffBinding;
+  std::unique_ptr<CIntSliderBinding> groupDelayBinding;
+  std::unique_ptr<CIntSliderBinding> samplesPerBitBinding;
+};
+
+}  // namespace tovan

@@ -1,0 +1,218 @@
+// The built tovan-cli, run as a separate process and checked against the engine called
+// directly.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "engine/scope_preset_table.h"
+#include "engine/signal_engine.h"
+#include "engine_json_expectations.h"
+#include "process_run.h"
+
+namespace tovan {
+namespace {
+
+using cli_test::RunCli;
+using cli_test::SameColumns;
+using cli_test::SameNumber;
+using cli_test::SameTable;
+using cli_test::SameValues;
+
+void ExpectSameTraces(const nlohmann::json& document, SignalEngine& engine) {
+  EXPECT_EQ(document["failed"], engine.Failed());
+  EXPECT_TRUE(SameColumns(document["inputTraces"], engine.InputTraces()));
+  EXPECT_TRUE(SameColumns(document["outputTraces"], engine.OutputTraces()));
+  EXPECT_TRUE(SameTable(document["scopeMagnitudeTrace"], engine.ScopeMagnitudeTrace()));
+  EXPECT_TRUE(SameTable(document["scopePhaseTrace"], engine.ScopePhaseTrace()));
+  EXPECT_TRUE(SameTable(document["outputSpectrumTrace"], engine.OutputSpectrumTrace()));
+  EXPECT_TRUE(SameTable(document["inputSpectrumTrace"], engine.InputSpectrumTrace()));
+}
+
+nlohmann::json RunJson(const std::vector<std::string>& args) {
+  const cli_test::ProcessResult run = RunCli(args);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  return nlohmann::json::parse(run.out);
+}
+
+TEST(TovanCliJson, DefaultIsPresetZeroAsTheDesktopStartsAndIsQuick) {
+  const auto start = std::chrono::steady_clock::now();
+  const cli_test::ProcessResult run = RunCli({"--json"});
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_LT(elapsed.count(), 1.0);
+  ASSERT_EQ(run.out.back(), '\n');
+  EXPECT_EQ(run.out.find('\n'), run.out.size() - 1) << "one document on one line";
+  SignalEngine engine;
+  ApplyScopePreset(engine, 0);
+  const auto document = nlohmann::json::parse(run.out);
+  EXPECT_TRUE(SameNumber(document["parameters"]["groupDelay"], -32 * 0.001));
+  ExpectSameTraces(document, engine);
+  EXPECT_FALSE(document.contains("stages"));
+}
+
+TEST(TovanCliJson, NoPresetIsTheEngineAsConstructed) {
+  SignalEngine engine;
+  ExpectSameTraces(RunJson({"--no-preset", "--json"}), engine);
+}
+
+TEST(TovanCliJson, ExplicitValuesOverrideThePreset) {
+  const auto document =
+      RunJson({"--preset", "6", "--bitrate", "2.5", "--risetime", "120", "--samples-per-bit", "64",
+               "--bandwidth", "8.25", "--group-delay", "-45.5", "--flatness",
+               "0.5,-1,0,0,2,0,0,0,0,-0.25", "--three-cells", "--json"});
+  SignalEngine engine;
+  engine.bitrate.Write(2.5);
+  engine.risetime.Write(0.12);
+  engine.samplesPerBit.Write(64);
+  engine.bandwidth.Write(8.25);
+  engine.rolloff.Write(320.0);  // preset 6's rolloff, not overridden
+  engine.groupDelay.Write(-45.5 / 1000.0);
+  const double levels[] = {0.5, -1, 0, 0, 2, 0, 0, 0, 0, -0.25};
+  for (int k = 0; k < 10; ++k) engine.flatnessLevels[k].Write(levels[k]);
+  engine.show3BitCells.Write(true);
+  const nlohmann::json& parameters = document["parameters"];
+  EXPECT_TRUE(SameNumber(parameters["risetime"], 120 / 1000.0));
+  EXPECT_TRUE(SameNumber(parameters["rolloff"], 320.0));
+  EXPECT_EQ(parameters["samplesPerBit"], 64);
+  EXPECT_EQ(parameters["show3BitCells"], true);
+  ExpectSameTraces(document, engine);
+}
+
+TEST(TovanCliJson, StagesAreAddedOnRequest) {
+  const auto document = RunJson({"--json", "--stages", "--no-preset"});
+  ASSERT_TRUE(document.contains("stages"));
+  SignalEngine engine;
+  EXPECT_TRUE(SameValues(document["stages"]["waveform"], engine.Waveform()));
+  EXPECT_TRUE(SameValues(document["stages"]["outputSignal"], engine.OutputSignal()));
+  EXPECT_TRUE(document["stages"]["powerLaw"].is_null());
+}
+
+TEST(TovanCliSummary, WithoutOutputOptionsASummaryIsPrinted) {
+  const cli_test::ProcessResult run = RunCli({"--preset", "5"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("4.1 GHz"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("128 bit cells of 32 samples"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("2049 frequency points"), std::string::npos) << run.out;
+}
+
+TEST(TovanCliInformation, HelpAndVersionGoToStdout) {
+  const cli_test::ProcessResult help = RunCli({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.out.find("--group-delay PS"), std::string::npos) << help.out;
+  EXPECT_EQ(help.err, "");
+  const cli_test::ProcessResult version = RunCli({"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, "tovan-cli 1.0\n");
+}
+
+class TovanCliCsv : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    directory_ = std::filesystem::temp_directory_path() /
+                 ("tovan-cli-csv-" +
+                  std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+  }
+  void TearDown() override { std::filesystem::remove_all(directory_); }
+
+  std::vector<std::string> Lines(const std::string& name) const {
+    std::ifstream file(directory_ / name);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) lines.push_back(line);
+    return lines;
+  }
+
+  std::filesystem::path directory_;
+};
+
+TEST_F(TovanCliCsv, WritesThreeFilesOfTheTraceShapes) {
+  const cli_test::ProcessResult run =
+      RunCli({"--csv", directory_.string(), "--three-cells", "--samples-per-bit", "16"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  for (const char* name : {"input_traces.csv", "output_traces.csv"}) {
+    const std::vector<std::string> lines = Lines(name);
+    ASSERT_EQ(lines.size(), 1u + 3u * 16u) << name;  // header, then three cells of 16 samples
+    EXPECT_EQ(std::count(lines[0].begin(), lines[0].end(), ','), 127) << name;
+    EXPECT_TRUE(lines[0].starts_with("cell_0,cell_1,")) << name;
+    EXPECT_TRUE(lines[0].ends_with(",cell_127")) << name;
+    for (const std::string& line : lines) ASSERT_EQ(std::count(line.begin(), line.end(), ','), 127);
+  }
+  const std::vector<std::string> frequency = Lines("frequency.csv");
+  ASSERT_EQ(frequency.size(), 1u + 1025u);  // 16 samples per bit: 1025 frequency points
+  EXPECT_EQ(frequency[0],
+            "frequency_ghz,magnitude_db,phase_deg,input_spectrum_db,output_spectrum_db");
+  EXPECT_TRUE(frequency[1].starts_with("0.0,")) << frequency[1];
+  for (const std::string& line : frequency) ASSERT_EQ(std::count(line.begin(), line.end(), ','), 4);
+}
+
+TEST_F(TovanCliCsv, JsonAndCsvTogether) {
+  const cli_test::ProcessResult run = RunCli({"--csv", directory_.string(), "--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_TRUE(nlohmann::json::parse(run.out).contains("outputTraces"));
+  EXPECT_EQ(Lines("frequency.csv").size(), 2050u);
+}
+
+TEST_F(TovanCliCsv, AnUnwritableDirectoryExitsWithOne) {
+  std::filesystem::create_directories(directory_);
+  std::ofstream(directory_ / "file") << "x";
+  const cli_test::ProcessResult run = RunCli({"--csv", (directory_ / "file").string()});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("cannot create"), std::string::npos) << run.err;
+}
+
+struct BadArguments {
+  std::vector<std::string> args;
+  std::string option;   // named in the message
+  std::string allowed;  // the range the message states
+};
+
+class TovanCliRefuses : public ::testing::TestWithParam<BadArguments> {};
+
+TEST_P(TovanCliRefuses, WithExitTwoAndOneLineNamingTheOption) {
+  const cli_test::ProcessResult run = RunCli(GetParam().args);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.out, "");
+  ASSERT_FALSE(run.err.empty());
+  EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+  EXPECT_TRUE(run.err.starts_with("tovan-cli: ")) << run.err;
+  EXPECT_NE(run.err.find(GetParam().option), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find(GetParam().allowed), std::string::npos) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, TovanCliRefuses,
+    ::testing::Values(
+        BadArguments{{"--bitrate", "0.5", "--json"}, "--bitrate", "1 to 6 Gbps"},
+        BadArguments{{"--bitrate", "6.0000001"}, "--bitrate", "1 to 6 Gbps"},
+        BadArguments{{"--bitrate", "NaN"}, "--bitrate", "1 to 6 Gbps"},
+        BadArguments{{"--bitrate", "inf"}, "--bitrate", "1 to 6 Gbps"},
+        BadArguments{{"--bitrate", "3.1x"}, "--bitrate", "1 to 6 Gbps"},
+        BadArguments{{"--bitrate", ""}, "--bitrate", "1 to 6 Gbps"},
+        BadArguments{{"--bitrate", "1e999"}, "--bitrate", "1 to 6 Gbps"},
+        BadArguments{{"--json", "--bitrate"}, "--bitrate", "1 to 6 Gbps"},
+        BadArguments{{"--bitrate", "2", "--bitrate", "3"}, "--bitrate", "1 to 6 Gbps"},
+        BadArguments{{"--risetime", "9"}, "--risetime", "10 to 600 ps"},
+        BadArguments{{"--risetime", "601"}, "--risetime", "10 to 600 ps"},
+        BadArguments{{"--samples-per-bit", "8"}, "--samples-per-bit", "16, 32, 64, 128, 256"},
+        BadArguments{{"--samples-per-bit", "33"}, "--samples-per-bit", "16, 32, 64, 128, 256"},
+        BadArguments{{"--bandwidth", "20.5"}, "--bandwidth", "1 to 20 GHz"},
+        BadArguments{{"--rolloff", "-1"}, "--rolloff", "0 to 480 dB/decade"},
+        BadArguments{{"--group-delay", "-301"}, "--group-delay", "-300 to 300 ps"},
+        BadArguments{{"--group-delay=300.5"}, "--group-delay", "-300 to 300 ps"},
+        BadArguments{{"--flatness", "0,0,0"}, "--flatness", "each -5 to 5 dB"},
+        BadArguments{{"--flatness", "0,0,0,0,0,0,0,0,0,5.5"}, "--flatness", "each -5 to 5 dB"},
+        BadArguments{{"--preset", "8"}, "--preset", "0 to 7"},
+        BadArguments{{"--preset", "one"}, "--preset", "0 to 7"},
+        BadArguments{{"--csv"}, "--csv", "a directory path"},
+        BadArguments{{"--preset", "2", "--no-preset"}, "--no-preset", "exclude each other"},
+        BadArguments{{"--unknown-option"}, "'--unknown-option'", "see --help"},
+        BadArguments{{"stray"}, "'stray'", "see --help"},
+        BadArguments{{"--three-cells", "--three-cells"}, "--three-cells", "more than once"},
+        BadArguments{{"--stages"}, "--stages", "--json"}));
+
+}  // namespace
+}  // namespace tovan
