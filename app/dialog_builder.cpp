@@ -28,7 +28,8 @@ QFont TemplateFont(const DialogTemplate& dialog) {
 
 DialogBaseUnits BaseUnitsFor(const QFont& font) {
   const QFontMetrics metrics(font);
-  const int advance = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  const int advance =
+      metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
   return {AverageCharWidth(advance), metrics.height()};
 }
 
@@ -60,7 +61,7 @@ QWidget* Edit(QWidget* parent) {
 
 QWidget* Label(QWidget* parent, const QString& caption, Qt::Alignment alignment) {
   auto* label = new QLabel(caption, parent);
-  label->setWordWrap(true);
+  label->setWordWrap(alignment == Qt::AlignLeft);
   label->setAlignment(alignment | Qt::AlignTop);
   return label;
 }
@@ -84,29 +85,55 @@ QWidget* Slider(QWidget* parent) {
 QWidget* CreateControl(QWidget* parent, const ControlTemplate& control, QSize size) {
   const QString caption = QString::fromUtf8(control.caption);
   switch (control.kind) {
-    case ControlKind::GroupBox: return new QGroupBox(caption, parent);
-    case ControlKind::VerticalSlider: return Slider(parent);
-    case ControlKind::ReadOnlyEdit: return Edit(parent);
-    case ControlKind::Label: return Label(parent, caption, Qt::AlignLeft);
-    case ControlKind::CentredLabel: return Label(parent, caption, Qt::AlignHCenter);
-    case ControlKind::CheckBox: return new WrappingCheckBox(caption, parent);
+    case ControlKind::GroupBox:
+      return new QGroupBox(caption, parent);
+    case ControlKind::VerticalSlider:
+      return Slider(parent);
+    case ControlKind::ReadOnlyEdit:
+      return Edit(parent);
+    case ControlKind::Label:
+      return Label(parent, caption, Qt::AlignLeft);
+    case ControlKind::CentredLabel:
+      return Label(parent, caption, Qt::AlignHCenter);
+    case ControlKind::CheckBox:
+      return new WrappingCheckBox(caption, parent);
     case ControlKind::ToggleButton: {
       auto* toggle = new WrappingPushButton(caption, parent);
       toggle->setCheckable(true);
       return toggle;
     }
-    case ControlKind::PushButton: return new WrappingPushButton(caption, parent);
+    case ControlKind::PushButton:
+      return new WrappingPushButton(caption, parent);
     case ControlKind::DefaultButton: {
       auto* button = new WrappingPushButton(caption, parent);
       button->setDefault(true);
       return button;
     }
-    case ControlKind::BlackFrame: return BlackFrame(parent);
-    case ControlKind::SpinControl: return new UpDownControl(parent);
-    case ControlKind::Bitmap: return Bitmap(parent, caption, size);
-    case ControlKind::RadioButton: return new QRadioButton(caption, parent);
+    case ControlKind::BlackFrame:
+      return BlackFrame(parent);
+    case ControlKind::SpinControl:
+      return new UpDownControl(parent);
+    case ControlKind::Bitmap:
+      return Bitmap(parent, caption, size);
+    case ControlKind::RadioButton:
+      return new QRadioButton(caption, parent);
   }
   return new QWidget(parent);
+}
+
+// Faces differ from the template's in width: a one-line caption that would be cut
+// grows its control (radio buttons to the right, centred labels both ways).
+QRect FittedGeometry(const QWidget* widget, ControlKind kind, const PixelRect& r) {
+  QRect rect(r.x, r.y, r.width, r.height);
+  const int needed = widget->sizeHint().width();
+  if (needed <= rect.width()) return rect;
+  if (kind == ControlKind::RadioButton) rect.setWidth(needed);
+  if (kind == ControlKind::CentredLabel) {
+    const QPoint centre = rect.center();
+    rect.setWidth(needed);
+    rect.moveCenter(QPoint(centre.x(), rect.center().y()));
+  }
+  return rect;
 }
 
 }  // namespace
@@ -115,7 +142,7 @@ void BuildControls(QWidget* client, const DialogTemplate& dialog, DialogBaseUnit
   for (const ControlTemplate& control : dialog.controls) {
     const PixelRect r = DialogToPixels(control.rect, units);
     QWidget* widget = CreateControl(client, control, QSize(r.width, r.height));
-    widget->setGeometry(r.x, r.y, r.width, r.height);
+    widget->setGeometry(FittedGeometry(widget, control.kind, r));
     if (control.id != -1) widget->setObjectName(ControlName(control.id));
     widget->setVisible(control.visible);
   }

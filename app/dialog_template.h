@@ -10,17 +10,17 @@ namespace tovan {
 enum class ControlKind {
   GroupBox,
   VerticalSlider,
-  ReadOnlyEdit,     // read-only, centred
-  Label,            // left-aligned static text, wrapped
-  CentredLabel,
-  CheckBox,         // toggles itself, caption wrapped to its width
-  ToggleButton,     // push-like check box, caption wrapped
+  ReadOnlyEdit,  // read-only, centred
+  Label,         // left-aligned static text, wrapped
+  CentredLabel,  // one line, widened about its centre when the face needs it
+  CheckBox,      // toggles itself, caption wrapped to its width
+  ToggleButton,  // push-like check box, caption wrapped
   PushButton,
   DefaultButton,
-  BlackFrame,       // bordered black frame: a plot's placeholder
-  SpinControl,      // up-down with arrow keys, aligned to the right of its buddy
+  BlackFrame,   // bordered black frame: a plot's placeholder
+  SpinControl,  // up-down with arrow keys, aligned to the right of its buddy
   Bitmap,
-  RadioButton,      // automatic; all radio buttons of a dialog form one group
+  RadioButton,  // automatic, one group per dialog; widened when the face needs it
 };
 
 // One control: id (-1 when nothing refers to it), kind, caption (may be empty) and

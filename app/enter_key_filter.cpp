@@ -8,8 +8,7 @@ namespace tovan {
 EnterKeyFilter::EnterKeyFilter(QWidget* filteredDialog) : dialog(filteredDialog) {}
 
 bool EnterKeyFilter::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
-    return false;
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
   const int key = static_cast<QKeyEvent*>(event)->key();
   if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
   // Side dialogs are windows of their own, so the walk goes past window boundaries.

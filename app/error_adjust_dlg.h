@@ -1,10 +1,9 @@
 #pragma once
 
+#include <QDialog>
 #include <array>
 #include <memory>
 #include <vector>
-
-#include <QDialog>
 
 #include "app/binding_control.h"
 #include "app/slider_binding.h"

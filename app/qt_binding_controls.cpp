@@ -1,11 +1,10 @@
 #include "app/qt_binding_controls.h"
 
-#include <algorithm>
-
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <algorithm>
 
 namespace tovan {
 
@@ -47,8 +46,6 @@ void SpinControl::AttachBuddy(BindingText& buddy) {
   spin->setGeometry(buddyRect.right() + 1, buddyRect.top(), spinWidth, buddyRect.height());
 }
 
-void EditText::SetText(const std::string& text) {
-  edit->setText(QString::fromStdString(text));
-}
+void EditText::SetText(const std::string& text) { edit->setText(QString::fromStdString(text)); }
 
 }  // namespace tovan

@@ -16,8 +16,8 @@ namespace {
 QImage DialogPicture(CSimulatorDlg& dialog) {
   QImage picture = dialog.grab().toImage();
   QPainter painter(&picture);
-  for (CGLPlotWnd* view : {static_cast<CGLPlotWnd*>(dialog.TimeView()),
-                           static_cast<CGLPlotWnd*>(dialog.FreqView())}) {
+  for (CGLPlotWnd* view :
+       {static_cast<CGLPlotWnd*>(dialog.TimeView()), static_cast<CGLPlotWnd*>(dialog.FreqView())}) {
     const QRect area(view->mapTo(&dialog, QPoint(0, 0)), view->size());
     painter.drawImage(area, view->grabFramebuffer());
   }
@@ -34,10 +34,8 @@ void CaptureAfterTicks(CSimulatorDlg& dialog, const QString& path, int ticks) {
       QTextStream(stderr) << "Could not write " << path << "\n";
     dialog.done(QDialog::Accepted);
   };
-  QObject::connect(dialog.TimeView(), &CGLPlotWnd::ticked, &dialog, capture,
-                   Qt::QueuedConnection);
-  QObject::connect(dialog.FreqView(), &CGLPlotWnd::ticked, &dialog, capture,
-                   Qt::QueuedConnection);
+  QObject::connect(dialog.TimeView(), &CGLPlotWnd::ticked, &dialog, capture, Qt::QueuedConnection);
+  QObject::connect(dialog.FreqView(), &CGLPlotWnd::ticked, &dialog, capture, Qt::QueuedConnection);
 }
 
 }  // namespace tovan

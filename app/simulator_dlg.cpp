@@ -104,14 +104,20 @@ void CSimulatorDlg::InitCheckBoxes() {
     int id;
     bool checked;
   } states[] = {
-      {1025, timeView->showInput != 0},       {1031, timeView->showOutput != 0},
-      {1023, timeView->showGrid != 0},        {1024, freqView->showGrid != 0},
-      {1026, freqView->showMagnitude != 0},   {1028, freqView->showPhase != 0},
-      {1029, freqView->showInputSpectrum != 0}, {1030, freqView->showOutputSpectrum != 0},
-      {1061, initialPrintColors != 0},        {1048, flatnessDlg != nullptr},
+      {1025, timeView->showInput != 0},
+      {1031, timeView->showOutput != 0},
+      {1023, timeView->showGrid != 0},
+      {1024, freqView->showGrid != 0},
+      {1026, freqView->showMagnitude != 0},
+      {1028, freqView->showPhase != 0},
+      {1029, freqView->showInputSpectrum != 0},
+      {1030, freqView->showOutputSpectrum != 0},
+      {1061, initialPrintColors != 0},
+      {1048, flatnessDlg != nullptr},
       {1055, chooserDlg != nullptr},
   };
-  for (const auto& state : states) FindControl<QAbstractButton>(client, state.id)->setChecked(state.checked);
+  for (const auto& state : states)
+    FindControl<QAbstractButton>(client, state.id)->setChecked(state.checked);
   bitCellButton = FindControl<QPushButton>(client, 1058);
   flatnessToggle = FindControl<QAbstractButton>(client, 1048);
   chooserToggle = FindControl<QAbstractButton>(client, 1055);
@@ -150,29 +156,34 @@ void CSimulatorDlg::CreateBindings() {
   };
   const BindingKind slider = BindingKind::Slider;
   const RealRange& bitrate = app->bitrateRange;
-  bitrateBinding = std::make_unique<CSliderBinding>(control(1002), slider, text(1007), &engine.bitrate,
-                                                    bitrate.max, bitrate.min, bitrate.step, 1.0);
+  bitrateBinding =
+      std::make_unique<CSliderBinding>(control(1002), slider, text(1007), &engine.bitrate,
+                                       bitrate.max, bitrate.min, bitrate.step, 1.0);
   bitrateBinding->Refresh();
   const IntRange& risetime = app->risetimeRange;
-  risetimeBinding = std::make_unique<CIntSliderBinding>(control(1003), slider, text(1010), &engine.risetime,
-                                                        risetime.max, risetime.min, risetime.step, 1000.0);
+  risetimeBinding =
+      std::make_unique<CIntSliderBinding>(control(1003), slider, text(1010), &engine.risetime,
+                                          risetime.max, risetime.min, risetime.step, 1000.0);
   risetimeBinding->Refresh();
   const RealRange& bandwidth = app->bandwidthRange;
-  bandwidthBinding = std::make_unique<CSliderBinding>(control(1004), slider, text(1013), &engine.bandwidth,
-                                                      bandwidth.max, bandwidth.min, bandwidth.step, 1.0);
+  bandwidthBinding =
+      std::make_unique<CSliderBinding>(control(1004), slider, text(1013), &engine.bandwidth,
+                                       bandwidth.max, bandwidth.min, bandwidth.step, 1.0);
   bandwidthBinding->Refresh();
   const RealRange& rolloff = app->rolloffRange;
-  rolloffBinding = std::make_unique<CSliderBinding>(control(1005), slider, text(1016), &engine.rolloff,
-                                                    rolloff.max, rolloff.min, rolloff.step, 1.0);
+  rolloffBinding =
+      std::make_unique<CSliderBinding>(control(1005), slider, text(1016), &engine.rolloff,
+                                       rolloff.max, rolloff.min, rolloff.step, 1.0);
   rolloffBinding->Refresh();
   const IntRange& delay = app->groupDelayRange;
-  groupDelayBinding = std::make_unique<CIntSliderBinding>(control(1006), slider, text(1020), &engine.groupDelay,
-                                                          delay.max, delay.min, delay.step, 1000.0);
+  groupDelayBinding =
+      std::make_unique<CIntSliderBinding>(control(1006), slider, text(1020), &engine.groupDelay,
+                                          delay.max, delay.min, delay.step, 1000.0);
   groupDelayBinding->Refresh();
   const IntRange& samples = app->samplesPerBitRange;
-  samplesPerBitBinding = std::make_unique<CIntSliderBinding>(control(1053), BindingKind::Spin, text(1051),
-                                                             &engine.samplesPerBit, samples.max, samples.min,
-                                                             samples.step, 1.0);
+  samplesPerBitBinding = std::make_unique<CIntSliderBinding>(
+      control(1053), BindingKind::Spin, text(1051), &engine.samplesPerBit, samples.max, samples.min,
+      samples.step, 1.0);
   samplesPerBitBinding->Refresh();
 }
 
@@ -202,27 +213,53 @@ void CSimulatorDlg::SwitchToCustom() {
 
 void CSimulatorDlg::OnVScroll(int controlId) {
   switch (controlId) {
-    case 1002: bitrateBinding->ReadControl(); break;
-    case 1003: risetimeBinding->ReadControl(); break;
-    case 1004: bandwidthBinding->ReadControl(); SwitchToCustom(); break;
-    case 1005: rolloffBinding->ReadControl(); SwitchToCustom(); break;
-    case 1006: groupDelayBinding->ReadControl(); SwitchToCustom(); break;
-    case 1053: samplesPerBitBinding->ReadControl(); break;
-    default: QMessageBox::information(this, QString(), "Inavlid slider."); break;
+    case 1002:
+      bitrateBinding->ReadControl();
+      break;
+    case 1003:
+      risetimeBinding->ReadControl();
+      break;
+    case 1004:
+      bandwidthBinding->ReadControl();
+      SwitchToCustom();
+      break;
+    case 1005:
+      rolloffBinding->ReadControl();
+      SwitchToCustom();
+      break;
+    case 1006:
+      groupDelayBinding->ReadControl();
+      SwitchToCustom();
+      break;
+    case 1053:
+      samplesPerBitBinding->ReadControl();
+      break;
+    default:
+      QMessageBox::information(this, QString(), "Inavlid slider.");
+      break;
   }
 }
 
 int* CSimulatorDlg::ViewFlag(int controlId) {
   switch (controlId) {
-    case 1023: return &timeView->showGrid;
-    case 1025: return &timeView->showInput;
-    case 1031: return &timeView->showOutput;
-    case 1024: return &freqView->showGrid;
-    case 1026: return &freqView->showMagnitude;
-    case 1028: return &freqView->showPhase;
-    case 1029: return &freqView->showInputSpectrum;
-    case 1030: return &freqView->showOutputSpectrum;
-    default: return nullptr;
+    case 1023:
+      return &timeView->showGrid;
+    case 1025:
+      return &timeView->showInput;
+    case 1031:
+      return &timeView->showOutput;
+    case 1024:
+      return &freqView->showGrid;
+    case 1026:
+      return &freqView->showMagnitude;
+    case 1028:
+      return &freqView->showPhase;
+    case 1029:
+      return &freqView->showInputSpectrum;
+    case 1030:
+      return &freqView->showOutputSpectrum;
+    default:
+      return nullptr;
   }
 }
 

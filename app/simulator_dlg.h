@@ -1,12 +1,11 @@
 #pragma once
 
-#include <memory>
-#include <optional>
-#include <vector>
-
 #include <QByteArray>
 #include <QDialog>
 #include <QIcon>
+#include <memory>
+#include <optional>
+#include <vector>
 
 #include "app/binding_control.h"
 #include "app/int_slider_binding.h"

@@ -21,8 +21,8 @@ void WrappingCheckBox::paintEvent(QPaintEvent*) {
   // The caption starts a few pixels after the box, as template check boxes do.
   const QRect box = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
   const QRect textRect(box.right() + 4, 0, width() - box.right() - 4, height());
-  painter.drawItemText(textRect, Qt::AlignLeft | Qt::AlignVCenter | kWrappedText,
-                       option.palette, isEnabled(), caption, QPalette::WindowText);
+  painter.drawItemText(textRect, Qt::AlignLeft | Qt::AlignVCenter | kWrappedText, option.palette,
+                       isEnabled(), caption, QPalette::WindowText);
 }
 
 void WrappingPushButton::paintEvent(QPaintEvent*) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "measure/bit_alignment.h"
 #include "measure/bit_transitions.h"
 #include "measure/crossing_jitter.h"
 #include "measure/edge_timing.h"
@@ -113,9 +114,11 @@ EyeMetrics MeasureEye(const Matrix& traces, const IntVector& bits, const EyeFram
   if (!IsUsable(frame)) return m;
   const Vector signal = UnrollTraceTable(traces, frame.samplesPerBit, frame.threeCells);
   if (signal.length() == 0 || bits.length() != traces.cols() || !AllFinite(signal)) return m;
-  MeasureOpening(signal, bits, frame.samplesPerBit, m);
+  const int lag = CellLag(signal, bits, frame.samplesPerBit, Threshold(frame));
+  const IntVector aligned = DelayBits(bits, lag);
+  MeasureOpening(signal, aligned, frame.samplesPerBit, m);
   MeasureCrossings(signal, frame, m);
-  MeasureEdges(signal, bits, frame, m);
+  MeasureEdges(signal, aligned, frame, m);
   const LevelExcursion excursion = MeasureExcursion(signal, frame);
   m.overshoot = excursion.overshoot;
   m.undershoot = excursion.undershoot;

@@ -16,6 +16,10 @@ namespace tovan {
 // is one bit cell of S samples, a sample is SampleSpacingPs(frame) ps, phases are
 // counted from the cell start (row 0), the threshold is the mid level
 // Threshold(frame) and the swing is Swing(frame).
+// - Bits: cell j is labelled with bit j - lag, the lag in whole cells that best lines
+//   the bits up with the signal (measure/bit_alignment.h): 0 for an input pattern,
+//   possibly more for a filtered one. Every "1" and "0" cell and every transition
+//   below is that of the lined-up bits.
 // - Crossing: where the signal passes the threshold between two consecutive samples,
 //   placed by linear interpolation (measure/level_crossing.h). Every crossing counts,
 //   at transitions or not, as on an eye diagram.

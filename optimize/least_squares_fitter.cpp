@@ -13,6 +13,10 @@ constexpr double kDampingLimit = 1e11;
 // The single-precision constant nearest to 1/32767.
 constexpr float kInverseRandMax = 3.0518509e-05f;
 
+// rand() reduced to 0 ... 32767, the range the restart is scaled for; unchanged where
+// the runtime's RAND_MAX is 32767.
+int Rand15() { return std::rand() % 32768; }
+
 Vector FirstElements(const Vector& v, int n) {
   Vector result(n);
   for (int k = 0; k < n; ++k) result[k] = v[k];
@@ -149,7 +153,7 @@ bool LeastSquaresFitter::Restart() {
     for (int j = 0; j < n; ++j)
       sum = sum + weights[j] * (linear.residuals[j] - ordinates[j]) * linear.jacobian[j][i];
     const double slope = (2.0 / n) * sum;
-    const float u = static_cast<float>(std::rand()) * kInverseRandMax;
+    const float u = static_cast<float>(Rand15()) * kInverseRandMax;
     const bool usable = slope != 0.0 && std::isfinite(slope);
     moved[i] = usable ? startParameters[i] + radius * (1.0 - 2.0 * u) / slope : startParameters[i];
   }

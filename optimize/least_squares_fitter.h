@@ -31,7 +31,7 @@ class LeastSquaresFitter {
   virtual double ModelDerivative(double x, int j) = 0;  // slot 5
   // Slot 6. False when restarts are off. Otherwise every parameter moves from its
   // start value to start_i + R (1 - 2u) / s_i, with R = 100 tolerance, u = rand()
-  // times the float nearest 1/32767 and s_i the gradient (2/N) sum w_j (F_j - y_j)
+  // reduced to 0 ... 32767, times the float nearest 1/32767, and s_i the gradient (2/N) sum w_j (F_j - y_j)
   // J_ji of the weighted mean square at the start point; a zero or non-finite s_i
   // leaves start_i (one rand() is drawn per parameter either way).
   virtual bool Restart();

@@ -6,6 +6,8 @@
 #include <QOpenGLFunctions_2_1>
 #include <QOpenGLVersionFunctionsFactory>
 
+#include "plot/plot_renderer.h"
+
 namespace tovan {
 
 CGLPlotWnd::CGLPlotWnd(QWidget* placeholderFrame, int initialPrintColors)
@@ -47,12 +49,7 @@ void CGLPlotWnd::initializeGL() {
   // The context can be recreated (on re-parenting): the function table goes with it.
   connect(ctx, &QOpenGLContext::aboutToBeDestroyed, this, &CGLPlotWnd::ReleaseGl,
           Qt::UniqueConnection);
-  gl->glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-  gl->glClearDepth(1.0);
-  gl->glEnable(GL_DEPTH_TEST);
-  gl->glShadeModel(GL_SMOOTH);
-  gl->glDepthFunc(GL_LEQUAL);
-  gl->glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+  SetUpPlotState(*gl);
   SetProjection();
   setUpFailed = false;
   timer.start();
@@ -68,13 +65,7 @@ void CGLPlotWnd::SetProjection() {
   const qreal ratio = devicePixelRatioF();
   const int w = static_cast<int>(width() * ratio);
   const int h = static_cast<int>(height() * ratio);
-  extent = PlotExtentForPixels(w, h);
-  gl->glViewport(0, 0, w, h);
-  gl->glMatrixMode(GL_PROJECTION);
-  gl->glLoadIdentity();
-  gl->glOrtho(0.0, extent.width, 0.0, extent.height, 1.0, -1.0);
-  gl->glMatrixMode(GL_MODELVIEW);
-  gl->glLoadIdentity();
+  extent = SetUpPlotProjection(*gl, w, h);
 }
 
 void CGLPlotWnd::paintGL() {
@@ -110,33 +101,6 @@ void CGLPlotWnd::Report(const QString& text) {
   });
 }
 
-void CGLPlotWnd::DrawFrame(const PlotFrame& frame) {
-  gl->glClearColor(frame.background.red, frame.background.green, frame.background.blue, 0.0f);
-  gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  for (const PlotStroke& stroke : frame.strokes) DrawStroke(stroke);
-  gl->glLineWidth(1.0f);
-}
-
-void CGLPlotWnd::DrawStroke(const PlotStroke& stroke) {
-  gl->glColor3f(stroke.color.red, stroke.color.green, stroke.color.blue);
-  gl->glLineWidth(stroke.lineWidth);
-  if (stroke.stippled) {
-    gl->glLineStipple(1, 0xAAAA);
-    gl->glEnable(GL_LINE_STIPPLE);
-  } else {
-    gl->glDisable(GL_LINE_STIPPLE);
-  }
-  const float* v = stroke.vertices.data();
-  const int segments = stroke.SegmentCount();
-  if (stroke.onePrimitive) gl->glBegin(GL_LINES);
-  for (int k = 0; k < segments; ++k, v += 4) {
-    if (!stroke.onePrimitive) gl->glBegin(GL_LINES);
-    gl->glVertex2f(v[0], v[1]);
-    gl->glVertex2f(v[2], v[3]);
-    if (!stroke.onePrimitive) gl->glEnd();
-  }
-  if (stroke.onePrimitive) gl->glEnd();
-  gl->glDisable(GL_LINE_STIPPLE);
-}
+void CGLPlotWnd::DrawFrame(const PlotFrame& frame) { DrawPlotFrame(*gl, frame); }
 
 }  // namespace tovan

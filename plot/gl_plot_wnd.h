@@ -55,7 +55,6 @@ class CGLPlotWnd : public QOpenGLWidget {
   void ReleaseGl();
   void OnTick();
   void Report(const QString& text);
-  void DrawStroke(const PlotStroke& stroke);
 
   QOpenGLFunctions_2_1* gl = nullptr;
   PlotExtent extent;

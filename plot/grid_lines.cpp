@@ -22,8 +22,8 @@ PlotStroke GridStroke(bool stippled, float lineWidth) {
 
 // Lines before the middle one, the middle one alone, then the rest: the order in
 // which they are drawn, with the stipple switched off only for the middle line.
-void AppendDirection(std::vector<PlotStroke>& strokes, float extent, int divisions,
-                     float span, bool horizontal, float lineWidth) {
+void AppendDirection(std::vector<PlotStroke>& strokes, float extent, int divisions, float span,
+                     bool horizontal, float lineWidth) {
   const std::vector<float> positions = GridLinePositions(extent, divisions);
   const int middle = divisions / 2;
   PlotStroke before = GridStroke(true, lineWidth);

@@ -11,8 +11,8 @@ namespace tovan {
 struct PlotStroke {
   RgbColor color{};
   float lineWidth = 1.0f;
-  bool stippled = false;      // stipple factor 1, pattern 0xAAAA
-  bool onePrimitive = false;  // all segments in one GL_LINES primitive, else one each
+  bool stippled = false;        // stipple factor 1, pattern 0xAAAA
+  bool onePrimitive = false;    // all segments in one GL_LINES primitive, else one each
   std::vector<float> vertices;  // x0, y0, x1, y1 for every segment, in plot units
 
   int SegmentCount() const { return static_cast<int>(vertices.size() / 4); }

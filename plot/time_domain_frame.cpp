@@ -17,8 +17,8 @@ float TimeOrdinate(double v, float height) {
 namespace {
 
 // Column by column, each column's segments from the top of the slice down.
-PlotStroke TraceStroke(const Matrix& traces, int rows, int columns, const Vector& x,
-                       float height, RgbColor color, float lineWidth, bool onePrimitive) {
+PlotStroke TraceStroke(const Matrix& traces, int rows, int columns, const Vector& x, float height,
+                       RgbColor color, float lineWidth, bool onePrimitive) {
   PlotStroke stroke;
   stroke.color = color;
   stroke.lineWidth = lineWidth;
@@ -38,8 +38,8 @@ PlotStroke TraceStroke(const Matrix& traces, int rows, int columns, const Vector
 
 }  // namespace
 
-PlotFrame TimeDomainFrame(const Matrix& input, const Matrix& output,
-                          const TimeDomainLayers& layers, bool printColors, PlotExtent extent) {
+PlotFrame TimeDomainFrame(const Matrix& input, const Matrix& output, const TimeDomainLayers& layers,
+                          bool printColors, PlotExtent extent) {
   PlotFrame frame;
   frame.background = BackgroundColor(printColors);
   frame.extent = extent;
@@ -49,8 +49,8 @@ PlotFrame TimeDomainFrame(const Matrix& input, const Matrix& output,
   if (rows < 2) return frame;
   const Vector x = SampleAbscissae(rows, extent.width);
   if (layers.showInput)
-    frame.strokes.push_back(TraceStroke(input, rows, columns, x, extent.height, kOrangeTrace,
-                                        layers.inputWidth, true));
+    frame.strokes.push_back(
+        TraceStroke(input, rows, columns, x, extent.height, kOrangeTrace, layers.inputWidth, true));
   if (layers.showOutput)
     frame.strokes.push_back(TraceStroke(output, rows, columns, x, extent.height, kBlueTrace,
                                         layers.outputWidth, false));

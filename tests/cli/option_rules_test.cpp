@@ -14,6 +14,8 @@ struct RuleCase {
   double max;
 };
 
+void PrintTo(const RuleCase& c, std::ostream* os) { *os << c.rule->name; }
+
 class RealRules : public ::testing::TestWithParam<RuleCase> {};
 
 TEST_P(RealRules, AllowedTextShowsTheControlRange) {

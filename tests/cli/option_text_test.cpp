@@ -11,6 +11,8 @@ struct RealCase {
   double value;
 };
 
+void PrintTo(const RealCase& c, std::ostream* os) { *os << c.text; }
+
 class AcceptedReal : public ::testing::TestWithParam<RealCase> {};
 
 TEST_P(AcceptedReal, ParsesTheWholeText) {

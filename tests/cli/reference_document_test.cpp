@@ -24,6 +24,8 @@ std::string CaseName(const ::testing::TestParamInfo<ReferenceCase>& info) {
   return name;
 }
 
+void PrintTo(const ReferenceCase& c, std::ostream* os) { *os << c.file; }
+
 class ReferenceDocument : public ::testing::TestWithParam<ReferenceCase> {};
 
 TEST_P(ReferenceDocument, IsReproducedBitForBit) {

@@ -20,7 +20,9 @@ TEST_P(LevelCrossingSegment, ClassifiesAndPlaces) {
   EXPECT_EQ(Crosses(c.a, c.b, c.level), c.crosses);
   EXPECT_EQ(CrossesInDirection(c.a, c.b, c.level, +1), c.rising);
   EXPECT_EQ(CrossesInDirection(c.a, c.b, c.level, -1), c.falling);
-  if (c.crosses) EXPECT_DOUBLE_EQ(CrossingFraction(c.a, c.b, c.level), c.fraction);
+  if (c.crosses) {
+    EXPECT_DOUBLE_EQ(CrossingFraction(c.a, c.b, c.level), c.fraction);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

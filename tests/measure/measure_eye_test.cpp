@@ -77,6 +77,16 @@ TEST(MeasureEyeIdealPattern, DelayOfNearlyHalfACellKeepsTheOpening) {
   ExpectEdges(m, 8.0, 6.0);
 }
 
+TEST(MeasureEyeIdealPattern, WholeCellsOfDelayAreLinedUp) {
+  // The signal of the pattern rotated by three cells, measured against the pattern.
+  const std::string late = kPattern.substr(kPattern.size() - 3) + kPattern.substr(0, kPattern.size() - 3);
+  const EyeMetrics m = MeasureOneCell(RampSignal({late, 32}), kPattern, kFrame);
+  EXPECT_DOUBLE_EQ(m.eyeHeight, 1.2);
+  EXPECT_DOUBLE_EQ(m.bestPhase, 0.5);
+  ExpectIdealTiming(m);
+  ExpectEdges(m, 8.0, 6.0);
+}
+
 TEST(MeasureEyeLinearRamp, EdgeTimesAreFractionsOfTheRamp) {
   // A 9-sample ramp centred half a sample before the cell starts and stops on samples,
   // so linear interpolation follows it exactly: 10-90 is 0.8 of it, 20-80 is 0.6.

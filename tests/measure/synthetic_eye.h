@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "numeric/int_vector.h"
@@ -16,9 +17,12 @@ IntVector Bits(const std::string& pattern);
 // and bit k) has its edge centred at k*S - 0.5 + shift[k] samples; each edge is a
 // ramp of `rampSamples` from one level to the other (0: an ideal step).
 struct RampPattern {
+  RampPattern(std::string pattern, int samples, double ramp = 0.0)
+      : bits(std::move(pattern)), samplesPerBit(samples), rampSamples(ramp) {}
+
   std::string bits;
-  int samplesPerBit = 32;
-  double rampSamples = 0.0;
+  int samplesPerBit;
+  double rampSamples;
   std::vector<double> shift;  // per boundary, samples; empty for none
   double high = 0.6;
   double low = -0.6;

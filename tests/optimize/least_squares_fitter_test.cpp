@@ -79,27 +79,55 @@ TEST(LeastSquaresFitterTest, RecoversAnExponentialFromTwoStartingPoints) {
   }
 }
 
-TEST(LeastSquaresFitterTest, WeightsGiveTheWeightedLeastSquaresLine) {
-  // Normal equations of the weighted line fit solved by hand:
-  // [sum w, sum w x; sum w x, sum w x^2] [c; s] = [sum w y; sum w x y].
-  const std::vector<double> x = {0, 1, 2, 3}, y = {1, 2, 2, 5}, w = {1, 4, 1, 2};
-  double sw = 0, swx = 0, swxx = 0, swy = 0, swxy = 0;
+TEST(LeastSquaresFitterTest, UnitWeightsGiveTheOrdinaryLeastSquaresLine) {
+  // Normal equations of the line fit solved by hand:
+  // [n, sum x; sum x, sum x^2] [c; s] = [sum y; sum x y].
+  const std::vector<double> x = {0, 1, 2, 3}, y = {1, 2, 2, 5};
+  double n = 0, sx = 0, sxx = 0, sy = 0, sxy = 0;
   for (int k = 0; k < 4; ++k) {
-    sw += w[k];
-    swx += w[k] * x[k];
-    swxx += w[k] * x[k] * x[k];
-    swy += w[k] * y[k];
-    swxy += w[k] * x[k] * y[k];
+    n += 1;
+    sx += x[k];
+    sxx += x[k] * x[k];
+    sy += y[k];
+    sxy += x[k] * y[k];
   }
-  const double det = sw * swxx - swx * swx;
-  const double c = (swy * swxx - swx * swxy) / det;
-  const double s = (sw * swxy - swx * swy) / det;
+  const double det = n * sxx - sx * sx;
   FunctionModel line = Line();
-  const Vector weights = Values(w);
-  line.SetUp(Values({0, 0}), Table(x, y), 0.0, 1000, false, &weights);
+  line.SetUp(Values({0, 0}), Table(x, y), 0.0);
   line.Run();
-  EXPECT_NEAR(line.Parameters()[0], c, 1e-9);
-  EXPECT_NEAR(line.Parameters()[1], s, 1e-9);
+  EXPECT_NEAR(line.Parameters()[0], (sy * sxx - sx * sxy) / det, 1e-9);
+  EXPECT_NEAR(line.Parameters()[1], (n * sxy - sx * sy) / det, 1e-9);
+}
+
+TEST(LeastSquaresFitterTest, UniformWeightsCancelInTheStep) {
+  // Doubling every weight doubles both sides of the normal equations exactly, so the
+  // run is the same to the last bit.
+  const SampleTable data = Table({0, 0.5, 1, 2, 3}, {2.4, 1.7, 1.4, 0.6, 0.3});
+  FunctionModel once = Exponential();
+  FunctionModel twice = Exponential();
+  const Vector ones(5, 1.0), twos(5, 2.0);
+  once.SetUp(Values({1, -0.1}), data, 0.0, 1000, false, &ones);
+  twice.SetUp(Values({1, -0.1}), data, 0.0, 1000, false, &twos);
+  once.Run();
+  twice.Run();
+  EXPECT_EQ(once.iterationCount(), twice.iterationCount());
+  EXPECT_EQ(once.Parameters()[0], twice.Parameters()[0]);
+  EXPECT_EQ(once.Parameters()[1], twice.Parameters()[1]);
+}
+
+TEST(LeastSquaresFitterTest, WeightsEnterTheStepButNotTheMerit) {
+  // Weighted towards the last point, the step leaves the unweighted optimum; the
+  // merit that judges it stays unweighted, so such steps are refused.
+  const SampleTable data = Table({0, 1, 2, 3}, {1, 2, 2, 5});
+  FunctionModel plain = Line();
+  FunctionModel weighted = Line();
+  const Vector w = Values({1, 1, 1, 50});
+  plain.SetUp(Values({0, 0}), data, 0.0);
+  weighted.SetUp(Values({0, 0}), data, 0.0, 1000, false, &w);
+  plain.Run();
+  weighted.Run();
+  EXPECT_LE(plain.lastMerit(), weighted.lastMerit());
+  EXPECT_NE(plain.Parameters()[1], weighted.Parameters()[1]);
 }
 
 TEST(LeastSquaresFitterTest, AStartThatAlreadyFitsEndsAfterOneStep) {
@@ -185,7 +213,7 @@ TEST(LeastSquaresFitterTest, RestartMovesAlongTheInverseGradientAndSkipsZeroComp
   const int next = std::rand();
   std::srand(12345);
   ASSERT_TRUE(idle.Restart());
-  const double u0 = k0 / 32767.0;
+  const double u0 = (k0 % 32768) / 32767.0;  // the draw reduced to the 15-bit range
   EXPECT_NEAR(idle.Parameters()[0], 1 + (1 - 2 * u0) / 5, 1e-7);
   EXPECT_EQ(idle.Parameters()[1], 5.0);
   EXPECT_EQ(std::rand(), next) << "one draw per parameter";

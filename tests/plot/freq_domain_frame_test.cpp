@@ -31,7 +31,7 @@ TEST(VerticalMappingTest, ScalesPutTheirReferencePointsOnTheGrid) {
   EXPECT_NEAR(SpectrumOrdinate(0.0, kH), kH, 1e-4);
   EXPECT_NEAR(SpectrumOrdinate(-30.0, kH), kH / 2, 1e-4);  // the middle line
   EXPECT_NEAR(SpectrumOrdinate(-60.0, kH), 0.0f, 1e-4);
-  EXPECT_LT(SpectrumOrdinate(-66.0, kH), 0.0f);             // below the visible area
+  EXPECT_LT(SpectrumOrdinate(-66.0, kH), 0.0f);  // below the visible area
   EXPECT_NEAR(PhaseOrdinate(0.0, kH), kH / 2, 1e-4);
   EXPECT_NEAR(PhaseOrdinate(180.0, kH), kH / 2 + 0.45f * kH, 1e-4);
   EXPECT_NEAR(PhaseOrdinate(-200.0, kH), 0.0f, 1e-4);

@@ -58,7 +58,7 @@ TEST(TimeDomainFrameTest, SegmentsJoinConsecutiveSamplesOfEachSlice) {
   EXPECT_EQ(blue->lineWidth, 1.5f);
   ASSERT_EQ(orange->SegmentCount(), 4);
   // Column 0 first: (0, y(-1)) to (200, y(-0.5)), then (200, y(-0.5)) to (400, y(0)).
-  const float expected[] = {0, 0, 200, 62.5f, 200, 62.5f, 400, 125,
+  const float expected[] = {0, 0,      200, 62.5f,  200, 62.5f,  400, 125,
                             0, 31.25f, 200, 93.75f, 200, 93.75f, 400, 156.25f};
   for (int k = 0; k < 16; ++k) EXPECT_NEAR(orange->vertices[k], expected[k], 1e-4) << k;
   EXPECT_NEAR(blue->vertices[1], 250.0f, 1e-4);
