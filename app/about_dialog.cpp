@@ -29,7 +29,8 @@ constexpr int kIconY = 17;
 const DialogTemplate& AboutDialogTemplate() { return kTemplate; }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
   setWindowTitle(kTemplate.caption);
   setModal(true);
   const QFont font = TemplateFont(kTemplate);
@@ -42,7 +43,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   auto* icon = new QLabel(this);
   icon->setObjectName("icon");
   icon->setPixmap(QIcon(":/tovan/icon.png").pixmap(iconSize, iconSize));
-  icon->setGeometry(DialogXToPixels(kIconX, units), DialogYToPixels(kIconY, units), iconSize, iconSize);
+  icon->setGeometry(DialogXToPixels(kIconX, units), DialogYToPixels(kIconY, units), iconSize,
+                    iconSize);
 
   connect(FindControl<QPushButton>(this, 1), &QPushButton::clicked, this, &QDialog::accept);
 }

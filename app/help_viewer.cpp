@@ -73,7 +73,8 @@ HelpViewer::HelpViewer(const QString& helpFile, ChmArchive archive, QWidget* par
   BuildToolBar();
   resize(820, 600);
 
-  connect(tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { OpenTopic(item); });
+  connect(tree, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* item) { OpenTopic(item); });
   connect(browser, &QTextBrowser::sourceChanged, this, &HelpViewer::SelectTopicOf);
   ShowContents();
 }

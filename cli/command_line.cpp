@@ -48,7 +48,7 @@ class CommandLineParser {
 
 CommandLineParser::CommandLineParser() {
   app_.allow_extras(true);  // unknown arguments are reported by FirstStructuralError
-  preset_ = AddValue("--preset", raw_.preset, "N", "scope preset applied first (default 0)",
+  preset_ = AddValue("--preset", raw_.preset, "N", "scope preset applied first, default 0",
                      PresetAllowedText());
   noPreset_ = AddFlag("--no-preset", "keep the engine's own scope defaults");
   bitrate_ = AddValue("--bitrate", raw_.bitrate, "GBPS", "bitrate", AllowedText(kBitrateRule));

@@ -6,21 +6,6 @@
 
 namespace tovan {
 
-Complex operator+(const Complex& a, const Complex& b) { return {a.re + b.re, a.im + b.im}; }
-
-Complex operator-(const Complex& a, const Complex& b) { return {a.re - b.re, a.im - b.im}; }
-
-Complex operator*(const Complex& a, const Complex& b) {
-  return {a.re * b.re - a.im * b.im, a.im * b.re + a.re * b.im};
-}
-
-Complex operator/(const Complex& a, const Complex& b) {
-  const double e = 1.0 / (b.re * b.re + b.im * b.im);
-  return {(b.im * a.im + b.re * a.re) * e, (b.re * a.im - b.im * a.re) * e};
-}
-
-bool operator==(const Complex& a, const Complex& b) { return a.re == b.re && a.im == b.im; }
-
 Complex Exp(const Complex& z) {
   const double scale = std::exp(z.re);
   return {scale * std::cos(z.im), scale * std::sin(z.im)};

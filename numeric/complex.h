@@ -10,12 +10,18 @@ struct Complex {
   double im = 0.0;
 };
 
-Complex operator+(const Complex& a, const Complex& b);
-Complex operator-(const Complex& a, const Complex& b);
-Complex operator*(const Complex& a, const Complex& b);
+// Inline: these sit in the innermost loops of every response evaluation.
+inline Complex operator+(const Complex& a, const Complex& b) { return {a.re + b.re, a.im + b.im}; }
+inline Complex operator-(const Complex& a, const Complex& b) { return {a.re - b.re, a.im - b.im}; }
+inline Complex operator*(const Complex& a, const Complex& b) {
+  return {a.re * b.re - a.im * b.im, a.im * b.re + a.re * b.im};
+}
 // With e = 1/|b|^2 formed first; division by zero gives IEEE infinities or NaN.
-Complex operator/(const Complex& a, const Complex& b);
-bool operator==(const Complex& a, const Complex& b);
+inline Complex operator/(const Complex& a, const Complex& b) {
+  const double e = 1.0 / (b.re * b.re + b.im * b.im);
+  return {(b.im * a.im + b.re * a.re) * e, (b.re * a.im - b.im * a.re) * e};
+}
+inline bool operator==(const Complex& a, const Complex& b) { return a.re == b.re && a.im == b.im; }
 
 Complex Exp(const Complex& z);
 Complex Conjugate(const Complex& z);

@@ -36,23 +36,5 @@ TEST(CellLag, MeasuresAboutTheThreshold) {
   EXPECT_EQ(CellLag(testing::RampSignal(pattern), Bits("0110100"), 4, 0.5), 2);
 }
 
-TEST(CellLag, NoLagWhenNothingMatchesBetter) {
-  EXPECT_EQ(CellLag(Vector(16, 0.6), Bits("0101"), 4, 0.0), 0);
-}
-
-TEST(DelayBits, RotatesTowardsLaterCells) {
-  const IntVector bits = Bits("0011");
-  const struct {
-    int lag;
-    const char* expected;
-  } cases[] = {{0, "0011"}, {1, "1001"}, {3, "0110"}, {-1, "0110"}, {5, "1001"}};
-  for (const auto& c : cases) {
-    const IntVector delayed = DelayBits(bits, c.lag);
-    const IntVector expected = Bits(c.expected);
-    ASSERT_EQ(delayed.length(), 4);
-    for (int j = 0; j < 4; ++j) EXPECT_EQ(delayed[j], expected[j]) << c.lag << " " << j;
-  }
-}
-
 }  // namespace
 }  // namespace tovan

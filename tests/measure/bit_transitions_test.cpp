@@ -26,13 +26,6 @@ TEST(FindTransitions, RunsWrapAroundThePattern) {
   ExpectTransition(t[3], 7, false, 1, 5);
 }
 
-TEST(FindTransitions, TransitionAtTheStartOfThePattern) {
-  const std::vector<Transition> t = FindTransitions(Bits("01"));
-  ASSERT_EQ(t.size(), 2u);
-  ExpectTransition(t[0], 0, false, 1, 1);
-  ExpectTransition(t[1], 1, true, 1, 1);
-}
-
 TEST(FindTransitions, NoneForConstantOrEmptyPatterns) {
   EXPECT_TRUE(FindTransitions(Bits("1111")).empty());
   EXPECT_TRUE(FindTransitions(Bits("0")).empty());
@@ -43,11 +36,6 @@ TEST(MostIsolated, LongestSettledRunsWin) {
   const std::vector<Transition> t = FindTransitions(Bits("0011101000"));
   EXPECT_EQ(MostIsolated(t, true), 0);   // runs 5 and 3 against 1 and 1
   EXPECT_EQ(MostIsolated(t, false), 3);  // both have a shorter run of 1; 1 + 5 beats 3 + 1
-}
-
-TEST(MostIsolated, EarliestOnAFullTie) {
-  EXPECT_EQ(MostIsolated(FindTransitions(Bits("0101")), true), 1);
-  EXPECT_EQ(MostIsolated(FindTransitions(Bits("0101")), false), 0);
 }
 
 TEST(MostIsolated, NoneOfAMissingDirection) {

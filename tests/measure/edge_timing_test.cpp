@@ -44,13 +44,6 @@ TEST(EdgeDuration, NaNWhenALevelIsNeverReached) {
   EXPECT_TRUE(std::isnan(EdgeDuration(Vector(1, 0.0), 0, +1, kRise1090)));
 }
 
-TEST(IsolatedEdgeWindow, SpansBothRunsAcrossTheWrap) {
-  const Vector signal = Vector::Ramp(20, 0.0, 1.0);
-  const Vector w = IsolatedEdgeWindow(signal, {2, true, 5, 3}, 2);
-  ASSERT_EQ(w.length(), 16);
-  for (int k = 0; k < 16; ++k) EXPECT_EQ(w[k], (14 + k) % 20) << k;
-}
-
 TEST(AverageEdgeWindow, MeanOfTheTwoCellWindows) {
   const Vector signal = Vector::Ramp(8, 0.0, 1.0);
   const std::vector<Transition> t = FindTransitions(testing::Bits("0101"));
@@ -65,10 +58,6 @@ TEST(AverageEdgeWindow, MeanOfTheTwoCellWindows) {
     EXPECT_DOUBLE_EQ(up[k], rising[k]) << k;
     EXPECT_DOUBLE_EQ(down[k], falling[k]) << k;
   }
-}
-
-TEST(AverageEdgeWindow, EmptyWithoutEdgesOfThatDirection) {
-  EXPECT_EQ(AverageEdgeWindow(Vector(8, 0.0), FindTransitions(testing::Bits("1111")), true, 2).length(), 0);
 }
 
 }  // namespace

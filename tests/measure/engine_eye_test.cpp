@@ -9,19 +9,6 @@
 namespace tovan {
 namespace {
 
-TEST(EngineEyeFrame, ReadsTheEnginesSettings) {
-  SignalEngine engine;
-  engine.samplesPerBit.Write(64);
-  engine.bitrate.Write(5.0);
-  engine.show3BitCells.Write(true);
-  const EyeFrame frame = EngineEyeFrame(engine);
-  EXPECT_EQ(frame.highLevel, 0.6);
-  EXPECT_EQ(frame.lowLevel, -0.6);
-  EXPECT_EQ(frame.samplesPerBit, 64);
-  EXPECT_EQ(frame.bitrate, 5.0);
-  EXPECT_TRUE(frame.threeCells);
-}
-
 struct InputCase {
   const char* name;
   int samplesPerBit;

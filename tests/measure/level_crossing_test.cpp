@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace tovan {
 namespace {
 
@@ -52,35 +50,6 @@ TEST(CrossingPhases, FoldsIntoTheCellAndIncludesTheWrap) {
 
 TEST(CrossingPhases, NoneForASignalOnOneSide) {
   EXPECT_EQ(CrossingPhases(Vector(8, 0.25), 0.0, 4).length(), 0);
-}
-
-Vector Window() {
-  // Two rising crossings of 0 (at 1.5 and 5.5) and one falling (at 3.5).
-  Vector w(8, -1.0);
-  w[2] = w[3] = 1.0;
-  w[6] = w[7] = 1.0;
-  return w;
-}
-
-TEST(NearestCrossing, PicksTheCrossingClosestToTheTarget) {
-  EXPECT_DOUBLE_EQ(NearestCrossing(Window(), 0.0, +1, 0.0), 1.5);
-  EXPECT_DOUBLE_EQ(NearestCrossing(Window(), 0.0, +1, 4.0), 5.5);
-  EXPECT_DOUBLE_EQ(NearestCrossing(Window(), 0.0, +1, 3.5), 1.5);  // a tie: the earlier
-  EXPECT_DOUBLE_EQ(NearestCrossing(Window(), 0.0, -1, 7.0), 3.5);
-  EXPECT_TRUE(std::isnan(NearestCrossing(Window(), 2.0, +1, 0.0)));
-}
-
-TEST(LastAndFirstCrossing, SearchAwayFromAPosition) {
-  EXPECT_DOUBLE_EQ(LastCrossingBefore(Window(), 0.0, +1, 5.0), 1.5);
-  EXPECT_DOUBLE_EQ(LastCrossingBefore(Window(), 0.0, +1, 5.5), 5.5);
-  EXPECT_TRUE(std::isnan(LastCrossingBefore(Window(), 0.0, +1, 1.0)));
-  EXPECT_DOUBLE_EQ(FirstCrossingAfter(Window(), 0.0, +1, 2.0), 5.5);
-  EXPECT_DOUBLE_EQ(FirstCrossingAfter(Window(), 0.0, +1, 1.5), 1.5);
-  EXPECT_TRUE(std::isnan(FirstCrossingAfter(Window(), 0.0, +1, 6.0)));
-  // Positions outside the window are clamped to its segments, not read past its end.
-  EXPECT_DOUBLE_EQ(LastCrossingBefore(Window(), 0.0, -1, 100.0), 3.5);
-  EXPECT_DOUBLE_EQ(FirstCrossingAfter(Window(), 0.0, -1, -100.0), 3.5);
-  EXPECT_TRUE(std::isnan(FirstCrossingAfter(Vector(1, 0.0), 0.0, +1, 0.0)));
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ Vector RealTestSignal(int n) {
 }
 
 // The half-angle recurrence loses digits in the sine of small angles, so the error of
-// the specified transform grows about as N^2 (measured 3e-13 at 1024, 3e-12 at 4096).
+// transform grows about as N^2 (measured 3e-13 at 1024, 3e-12 at 4096).
 long double AccuracyBound(int n) {
   const long double scale = n / 1024.0L;
   return 1e-15L * (1 + std::log2(static_cast<long double>(n))) + 5e-13L * scale * scale;
@@ -76,29 +76,15 @@ TEST_P(FftSizeTest, ForwardMatchesTheDirectSum) {
   EXPECT_LT(RelativeRmsError(got, DirectDft(x, n, -1)), AccuracyBound(n));
 }
 
-TEST_P(FftSizeTest, InverseMatchesTheScaledDirectSum) {
+TEST_P(FftSizeTest, RoundTripReturnsTheZeroExtendedInput) {
   const int len = GetParam();
-  const ComplexVector x = TestSignal(len);
-  const ComplexVector got = InverseTransform(x);
   const int n = NextPowerOfTwo(len);
-  ASSERT_EQ(got.length(), n);
-  std::vector<LongComplex> want = DirectDft(x, n, +1);
-  for (LongComplex& c : want) {
-    c.re /= n;
-    c.im /= n;
-  }
-  EXPECT_LT(RelativeRmsError(got, want), AccuracyBound(n));
-}
-
-TEST_P(FftSizeTest, RoundTripReturnsTheInput) {
-  const int len = GetParam();
-  if (len != NextPowerOfTwo(len)) GTEST_SKIP() << "round trip is defined for powers of two";
   const ComplexVector x = TestSignal(len);
   const ComplexVector back = InverseTransform(ForwardTransform(x));
-  ASSERT_EQ(back.length(), len);
-  std::vector<LongComplex> want(len);
+  ASSERT_EQ(back.length(), n);
+  std::vector<LongComplex> want(n);
   for (int k = 0; k < len; ++k) want[k] = {x[k].re, x[k].im};
-  EXPECT_LT(RelativeRmsError(back, want), AccuracyBound(len));
+  EXPECT_LT(RelativeRmsError(back, want), AccuracyBound(n));
 }
 
 INSTANTIATE_TEST_SUITE_P(PowersOfTwoAndOthers, FftSizeTest,
@@ -155,17 +141,6 @@ TEST(FftTest, DirectionOtherThanOneSelectsTheInverseSignWithoutScaling) {
     EXPECT_NEAR(re[2], -1.0, 1e-15) << direction;
     EXPECT_NEAR(im[3], -1.0, 1e-15) << direction;
   }
-}
-
-TEST(FftTest, ExponentOutOfRangeDoesNothing) {
-  double re[2] = {1, 2};
-  double im[2] = {3, 4};
-  Fft(1, -1, re, im);
-  Fft(1, 31, re, im);
-  EXPECT_EQ(re[0], 1);
-  EXPECT_EQ(re[1], 2);
-  EXPECT_EQ(im[0], 3);
-  EXPECT_EQ(im[1], 4);
 }
 
 TEST(FftTest, EmptyInputsGiveEmptyResults) {
@@ -258,18 +233,6 @@ TEST(RealSignalTest, NonPowerOfTwoSpectrumKeepsItsLength) {
   ASSERT_EQ(x.length(), 6);
   const std::vector<LongComplex> want = DirectDft(ComplexVector(6, Complex{1, 0}), 8, +1);
   for (int j = 0; j < 6; ++j) EXPECT_NEAR(x[j], static_cast<double>(want[j].re / 8), 1e-16) << j;
-}
-
-TEST(RealPartsTest, TakesEachRealPart) {
-  ComplexVector z(3);
-  z[0] = {1.5, 2};
-  z[1] = {-3, 0};
-  z[2] = {0, 9};
-  const Vector re = RealParts(z);
-  ASSERT_EQ(re.length(), 3);
-  EXPECT_EQ(re[0], 1.5);
-  EXPECT_EQ(re[1], -3);
-  EXPECT_EQ(re[2], 0);
 }
 
 }  // namespace

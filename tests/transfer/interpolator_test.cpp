@@ -89,13 +89,6 @@ TEST(InterpolatorTest, DescendingAndDuplicatedSamplesAreSortedAndMerged) {
   }
 }
 
-TEST(InterpolatorTest, CallersTableIsNotReordered) {
-  const SampleTable table = Table({2, 1}, {5, 7});
-  Interpolator line = MakeSpline(table, true);
-  EXPECT_EQ(table.abscissae[0], 2);
-  EXPECT_EQ(line.abscissae[0], 1);
-}
-
 TEST(InterpolatorTest, TablesThatCannotBeFittedGiveZero) {
   struct Case {
     const char* name;
@@ -143,14 +136,6 @@ TEST(InterpolatorTest, FindSegmentRules) {
   for (const Case c : {Case{-5, 0}, Case{0, 0}, Case{0.5, 0}, Case{1, 0}, Case{1.5, 1}, Case{2, 2},
                        Case{2.5, 2}, Case{3, 2}, Case{9, 2}, Case{std::nan(""), 0}})
     EXPECT_EQ(spline.FindSegment(c.x), c.segment) << c.x;
-}
-
-TEST(InterpolatorTest, CopiesAreIndependent) {
-  Interpolator original = MakeSpline(Table({0, 1, 2}, {0, 1, 0}), true);
-  Interpolator copy = original;
-  copy.segments[0][1] = 100.0;
-  EXPECT_EQ(original.Value(0.5), 0.6875);
-  EXPECT_NE(copy.Value(0.5), 0.6875);
 }
 
 }  // namespace

@@ -30,10 +30,6 @@ TEST(PowerBySquaringTest, NegativeExponentsGiveReciprocals) {
   EXPECT_TRUE(std::isinf(PowerBySquaring(0, -2)));
 }
 
-TEST(PowerBySquaringTest, InexactPowersStayWithinRounding) {
-  EXPECT_NEAR(PowerBySquaring(1.1, 25), std::pow(1.1, 25), 1e-13 * std::pow(1.1, 25));
-}
-
 TEST(IntegerPowerBySquaringTest, PowersOfTwoAndTen) {
   for (int k = 0; k <= 62; ++k) EXPECT_EQ(IntegerPowerBySquaring(2, k), std::int64_t{1} << k) << k;
   EXPECT_EQ(IntegerPowerBySquaring(10, 18), 1000000000000000000LL);

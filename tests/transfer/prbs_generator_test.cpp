@@ -90,13 +90,6 @@ TEST(PrbsGeneratorTest, SmallTapSets) {
   }
 }
 
-TEST(PrbsGeneratorTest, TrimmedTapsBehaveLikeTheShortSet) {
-  PrbsGenerator longer(Taps({1, 0, 0, 1, 0, 0, 0}), 1, 0);
-  PrbsGenerator shorter(Taps({1, 0, 0, 1}), 1, 0);
-  EXPECT_EQ(Bits(longer.Sequence()), Bits(shorter.Sequence()));
-  EXPECT_EQ(longer.Sequence().length(), 8);
-}
-
 TEST(PrbsGeneratorTest, PlainIntVectorTapsAreAccepted) {
   IntVector taps(3, 1);
   PrbsGenerator generator(taps, 1, 0);
@@ -134,29 +127,12 @@ TEST(PrbsGeneratorTest, SamplesTakeTheFlooredBitIndex) {
   }
 }
 
-TEST(PrbsGeneratorTest, EngineWaveformHoldsEachBitForItsCell) {
-  PrbsGenerator generator = EngineGenerator();
-  const std::vector<int> bits = Bits(generator.Sequence());
-  const Vector samples = generator.Samples(32.0);
-  ASSERT_EQ(samples.length(), 4096);
-  for (int i = 0; i < 4096; ++i) ASSERT_EQ(samples[i], bits[i / 32] ? 0.6 : -0.6) << i;
-}
-
 TEST(PrbsGeneratorTest, DegenerateRatesGiveNoSamples) {
   PrbsGenerator generator(Taps({1, 1, 1}), 1, 0);
   EXPECT_EQ(generator.Samples(0.0).length(), 0);
   EXPECT_EQ(generator.Samples(-2.0).length(), 0);
   EXPECT_EQ(generator.Samples(std::nan("")).length(), 0);
   EXPECT_EQ(generator.Samples(0.1).length(), 0);  // floor(0.4) samples
-}
-
-TEST(PrbsGeneratorTest, CopiesKeepTheCachedSequence) {
-  PrbsGenerator original = EngineGenerator();
-  const IntVector first = original.Sequence();
-  PrbsGenerator copy;
-  copy = original;
-  EXPECT_EQ(Bits(copy.Sequence()), Bits(first));
-  EXPECT_EQ(copy.Samples(1.0)[13], 0.6);
 }
 
 }  // namespace

@@ -70,18 +70,6 @@ TEST(SortPermutationTest, MergingKeepsOneIndexPerAbscissa) {
   }
 }
 
-TEST(SortPermutationTest, WithoutMergingEqualAbscissaeAllStay) {
-  const std::vector<double> x = {2, 1, 2, 1};
-  std::vector<int> got = Indices(SortPermutation(Values(x), false));
-  ASSERT_EQ(got.size(), 4u);
-  EXPECT_EQ(x[got[0]], 1);
-  EXPECT_EQ(x[got[1]], 1);
-  EXPECT_EQ(x[got[2]], 2);
-  EXPECT_EQ(x[got[3]], 2);
-  std::sort(got.begin(), got.end());
-  EXPECT_EQ(got, (std::vector<int>{0, 1, 2, 3}));
-}
-
 TEST(SortPermutationTest, NaNAbscissaeLoseNoIndex) {
   std::vector<int> got = Indices(SortPermutation(Values({3, std::nan(""), 1, 2}), true));
   std::sort(got.begin(), got.end());

@@ -1,0 +1,95 @@
+// Toolkit timings: the transform at the default pattern size (128 bits x 32 samples)
+// and at 256 samples per bit, and the flatness fit of five zeros and five poles over
+// the 101-point target grid.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "numeric/complex_vector.h"
+#include "numeric/constants.h"
+#include "optimize/rational_fit.h"
+#include "transfer/factored_polynomial.h"
+#include "transfer/fft.h"
+#include "transfer/rational_function.h"
+
+namespace tovan {
+namespace {
+
+ComplexVector Signal(int n) {
+  ComplexVector x(n);
+  for (int k = 0; k < n; ++k) x[k] = {std::sin(0.37 * k * k + 1.0), std::cos(1.3 * k)};
+  return x;
+}
+
+void BM_ForwardTransform(benchmark::State& state) {
+  const ComplexVector x = Signal(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(ForwardTransform(x));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ForwardTransform)->Arg(4096)->Arg(32768);
+
+void BM_CoreFft(benchmark::State& state) {
+  const int m = static_cast<int>(state.range(0));
+  const int n = 1 << m;
+  const ComplexVector x = Signal(n);
+  RealArray re(n), im(n);
+  for (auto _ : state) {
+    state.PauseTiming();
+    for (int k = 0; k < n; ++k) {
+      re[k] = x[k].re;
+      im[k] = x[k].im;
+    }
+    state.ResumeTiming();
+    Fft(1, m, re.data(), im.data());
+    benchmark::DoNotOptimize(re.data());
+  }
+}
+BENCHMARK(BM_CoreFft)->Arg(12)->Arg(15);
+
+// The engine's start guess: zeros and poles alternating in pairs along the negative
+// real axis, geometric from 0.3 to 10 GHz.
+RationalFunction FlatnessStart() {
+  const double ratio = std::pow(2.0, std::log2(33.333333333333336) / 9);
+  double corner[10];
+  for (int k = 0; k < 10; ++k) corner[k] = 0.3 * std::pow(ratio, k);
+  FactoredPolynomial zeros(5), poles(5);
+  const int zeroIndex[5] = {1, 2, 5, 6, 9}, poleIndex[5] = {0, 3, 4, 7, 8};
+  for (int i = 0; i < 5; ++i) {
+    zeros[i] = {corner[zeroIndex[i]] * kMinusTwoPi, 0.0};
+    poles[i] = {corner[poleIndex[i]] * kMinusTwoPi, 0.0};
+  }
+  zeros.gain = 1.0;
+  poles.gain = 1.0;
+  return RationalFunction(zeros, poles);
+}
+
+// A gentle bump: +1 dB centred on 5 GHz, as linear ratios on 0 ... 10 GHz.
+SampleTable BumpTarget() {
+  SampleTable target;
+  target.abscissae = Vector::Ramp(101, 0.0, 0.1);
+  target.ordinates = Vector(101);
+  for (int j = 0; j < 101; ++j) {
+    const double x = (target.abscissae[j] - 5.0) / 2.0;
+    target.ordinates[j] = std::pow(10.0, std::exp(-x * x) * 0.05);
+  }
+  return target;
+}
+
+void BM_RationalMagnitudeFit(benchmark::State& state) {
+  const RationalFunction start = FlatnessStart();
+  start.NumeratorCoefficients();
+  start.DenominatorCoefficients();
+  const SampleTable target = BumpTarget();
+  const Vector weights(101, 1.0);
+  int iterations = 0;
+  for (auto _ : state) {
+    RationalFit fit(start, target, weights, 0.0004, 1000, false);
+    benchmark::DoNotOptimize(fit.Fit());
+    iterations = fit.iterationCount();
+  }
+  state.counters["fitIterations"] = iterations;
+}
+BENCHMARK(BM_RationalMagnitudeFit)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tovan
