@@ -1,9 +1,9 @@
 #include <cmath>
-#include <cstdlib>
 
 #include "engine/signal_engine.h"
 #include "engine/trace_table.h"
 #include "numeric/constants.h"
+#include "numeric/rand15.h"
 #include "transfer/fft.h"
 
 // The scope-affected signal, the four frequency-domain traces and the output traces.
@@ -81,7 +81,7 @@ void SignalEngine::UpdateOutputs() {
   // amplitude, so the noise stream does not depend on the amplitude.
   const double amplitude = noiseAmplitude.value;
   for (int i = 0; i < outputSignal.length(); ++i)
-    outputSignal[i] = outputSignal[i] + (std::rand() * amplitude * kNoiseScale - amplitude * 0.5);
+    outputSignal[i] = outputSignal[i] + (Rand15() * amplitude * kNoiseScale - amplitude * 0.5);
 
   outputTraces = BuildTraceTable(outputSignal, generator.Sequence().length(), snapSamplesPerBit.value,
                                  snapShow3BitCells.value);

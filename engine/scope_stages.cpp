@@ -70,6 +70,7 @@ void SignalEngine::UpdateGroupDelay() {
   double amplitude = 0.0;
   double exponent = 0.0;
   diagnostics.powerLawFitted = delay != 0.0;
+  diagnostics.powerLawIterations = 0;
   if (delay != 0.0) {
     SampleTable points;
     points.abscissae = Vector(2);

@@ -1,10 +1,9 @@
 #include "optimize/least_squares_fitter.h"
 
 #include <cmath>
-#include <cstdlib>
 
+#include "numeric/rand15.h"
 #include "optimize/linear_algebra.h"
-#include "optimize/newton_solver.h"
 
 namespace tovan {
 namespace {
@@ -12,10 +11,6 @@ namespace {
 constexpr double kDampingLimit = 1e11;
 // The single-precision constant nearest to 1/32767.
 constexpr float kInverseRandMax = 3.0518509e-05f;
-
-// rand() reduced to 0 ... 32767, the range the restart is scaled for; unchanged where
-// the runtime's RAND_MAX is 32767.
-int Rand15() { return std::rand() % 32768; }
 
 Vector FirstElements(const Vector& v, int n) {
   Vector result(n);

@@ -172,4 +172,8 @@ Vector Concatenate(const Vector& a, const Vector& b) {
   return joined;
 }
 
+double MeanSquare(const Vector& residuals) {
+  return (1.0 / residuals.length()) * SumOfSquares(residuals);
+}
+
 }  // namespace tovan

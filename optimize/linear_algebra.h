@@ -48,6 +48,8 @@ Vector MatrixMultiply(const Matrix& a, const Vector& v);
 Matrix DiagonalMatrix(const Vector& v);
 // Squares added to one running sum in index order.
 double SumOfSquares(const Vector& v);
+// (1/N) times the sum of squares: the minimisers' merit.
+double MeanSquare(const Vector& residuals);
 Vector ScaleVector(const Vector& v, double s);
 // The elements of a followed by those of b.
 Vector Concatenate(const Vector& a, const Vector& b);

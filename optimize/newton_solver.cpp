@@ -20,10 +20,6 @@ Vector TrialPoint(const Vector& start, const Vector& step, double lambda) {
 
 }  // namespace
 
-double MeanSquare(const Vector& residuals) {
-  return (1.0 / residuals.length()) * SumOfSquares(residuals);
-}
-
 NewtonSolver::NewtonSolver() : monitor(0.0004, 100, 5.0, 2.5) {}
 
 Vector NewtonSolver::Residuals() {

@@ -59,7 +59,4 @@ class NewtonSolver {
   ConvergenceMonitor monitor;
 };
 
-// (1/N) sum of squares of the residuals.
-double MeanSquare(const Vector& residuals);
-
 }  // namespace tovan

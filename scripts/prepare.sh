@@ -34,3 +34,24 @@ tovan_build() {
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
   cmake --build "$dir" --parallel "$(nproc)"
 }
+
+# Runs the tests of a sanitizer build. The sanitizers write their reports to files, so
+# that a report from a child process whose exit status a test does not look at still
+# fails the run; the reports are printed at the end.
+tovan_run_sanitized_tests() {
+  local dir=$1
+  local reports
+  reports="$(cd "$dir" && pwd)/sanitizer-reports"
+  rm -rf "$reports"
+  mkdir -p "$reports"
+  local status=0
+  ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1:log_path=$reports/asan" \
+  UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$reports/ubsan" \
+    ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" --timeout 900 || status=$?
+  if compgen -G "$reports/*" >/dev/null; then
+    cat "$reports"/* >&2
+    echo "Sanitizer reports: $reports" >&2
+    status=1
+  fi
+  return "$status"
+}

@@ -63,8 +63,9 @@ TEST_P(GridSweepTest, EveryPositionKeepsTheInvariants) {
     SCOPED_TRACE(Describe(moves[i]));
     Apply(engine, moves[i]);
     ASSERT_TRUE(HoldsInvariants(engine)) << EngineParameters::Of(engine).Describe();
-    if (i % kSweepComparisonInterval == 0 || i + 1 == moves.size())
+    if (i % kSweepComparisonInterval == 0 || i + 1 == moves.size()) {
       ASSERT_TRUE(MatchesFreshEngine(engine)) << EngineParameters::Of(engine).Describe();
+    }
   }
   Report("sweep " + Describe(moves.back()), static_cast<int>(moves.size()));
 }
@@ -132,8 +133,9 @@ TEST_P(RandomSequenceTest, EveryStepMatchesAFreshEngine) {
     SCOPED_TRACE("seed " + std::to_string(seed) + ", step " + std::to_string(s) + ": " + what);
     const std::string parameters = EngineParameters::Of(engine).Describe();
     ASSERT_TRUE(HoldsInvariants(engine)) << parameters;
-    if (step == Step::kWriteBack || step == Step::kNoChange)
+    if (step == Step::kWriteBack || step == Step::kNoChange) {
       ASSERT_EQ(engine.RecomputeCounts(), counts) << "a change undone before access recomputed a stage";
+    }
     ASSERT_TRUE(MatchesFreshEngine(engine)) << parameters;
   }
   Report("random sequence, seed " + std::to_string(seed), steps);
