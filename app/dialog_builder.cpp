@@ -138,14 +138,18 @@ QRect FittedGeometry(const QWidget* widget, ControlKind kind, const PixelRect& r
 
 }  // namespace
 
-void BuildControls(QWidget* client, const DialogTemplate& dialog, DialogBaseUnits units) {
+std::vector<QWidget*> BuildControls(QWidget* client, const DialogTemplate& dialog,
+                                    DialogBaseUnits units) {
+  std::vector<QWidget*> widgets;
   for (const ControlTemplate& control : dialog.controls) {
     const PixelRect r = DialogToPixels(control.rect, units);
     QWidget* widget = CreateControl(client, control, QSize(r.width, r.height));
     widget->setGeometry(FittedGeometry(widget, control.kind, r));
     if (control.id != -1) widget->setObjectName(ControlName(control.id));
     widget->setVisible(control.visible);
+    widgets.push_back(widget);
   }
+  return widgets;
 }
 
 }  // namespace tovan

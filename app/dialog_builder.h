@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 #include "app/dialog_template.h"
 
@@ -22,8 +23,10 @@ DialogBaseUnits BaseUnitsFor(const QFont& font);
 QSize ClientPixelSize(const DialogTemplate& dialog, DialogBaseUnits units);
 
 // Creates every control as a direct child of `client`, in template order, each named
-// by its id (unnamed for -1). Check boxes and toggles toggle themselves.
-void BuildControls(QWidget* client, const DialogTemplate& dialog, DialogBaseUnits units);
+// by its id (unnamed for -1). Check boxes and toggles toggle themselves. Returns the
+// controls in template order (one per template row).
+std::vector<QWidget*> BuildControls(QWidget* client, const DialogTemplate& dialog,
+                                    DialogBaseUnits units);
 
 inline QString ControlName(int id) { return QString::number(id); }
 

@@ -1,7 +1,6 @@
 #include "plot/freq_domain_view.h"
 
-#include "engine/signal_engine.h"
-#include "plot/freq_domain_frame.h"
+#include "plot/engine_view_frames.h"
 
 namespace tovan {
 
@@ -9,24 +8,23 @@ CFreqDomainView::CFreqDomainView(QWidget* placeholderFrame, SignalEngine* signal
                                  int initialPrintColors)
     : CGLPlotWnd(placeholderFrame, initialPrintColors), engine(signalEngine) {}
 
-PlotFrame CFreqDomainView::BuildFrame() {
-  FreqDomainLayers layers;
-  layers.showGrid = showGrid != 0;
-  layers.showMagnitude = showMagnitude != 0;
-  layers.showPhase = showPhase != 0;
-  layers.showInputSpectrum = showInputSpectrum != 0;
-  layers.showOutputSpectrum = showOutputSpectrum != 0;
-  layers.gridWidth = gridLineWidth;
-  layers.magnitudeWidth = magnitudeLineWidth;
-  layers.phaseWidth = phaseLineWidth;
-  layers.inputSpectrumWidth = inputSpectrumLineWidth;
-  layers.outputSpectrumWidth = outputSpectrumLineWidth;
-  // Braced initialisation runs left to right: the engine is asked for magnitude,
-  // phase, output spectrum, input spectrum, in that order.
-  const FreqDomainTraces traces{engine->ScopeMagnitudeTrace(), engine->ScopePhaseTrace(),
-                                engine->OutputSpectrumTrace(), engine->InputSpectrumTrace()};
-  return FreqDomainFrame(traces, layers, printColors != 0, Extent());
+FreqViewStyle CFreqDomainView::Style() const {
+  FreqViewStyle style;
+  style.layers.showGrid = showGrid != 0;
+  style.layers.showMagnitude = showMagnitude != 0;
+  style.layers.showPhase = showPhase != 0;
+  style.layers.showInputSpectrum = showInputSpectrum != 0;
+  style.layers.showOutputSpectrum = showOutputSpectrum != 0;
+  style.layers.gridWidth = gridLineWidth;
+  style.layers.magnitudeWidth = magnitudeLineWidth;
+  style.layers.phaseWidth = phaseLineWidth;
+  style.layers.inputSpectrumWidth = inputSpectrumLineWidth;
+  style.layers.outputSpectrumWidth = outputSpectrumLineWidth;
+  style.printColors = printColors != 0;
+  return style;
 }
+
+PlotFrame CFreqDomainView::BuildFrame() { return FreqViewFrame(*engine, Style(), Extent()); }
 
 void CFreqDomainView::Render() { DrawFrame(BuildFrame()); }
 

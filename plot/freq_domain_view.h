@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plot/gl_plot_wnd.h"
+#include "plot/view_style.h"
 
 namespace tovan {
 
@@ -27,6 +28,8 @@ class CFreqDomainView : public CGLPlotWnd {
   float inputSpectrumLineWidth = 1.0f;
   float outputSpectrumLineWidth = 1.0f;
 
+  // The flags and widths above with the background scheme, as one value.
+  FreqViewStyle Style() const;
   // The frame Render draws, from the engine's current traces.
   PlotFrame BuildFrame();
 

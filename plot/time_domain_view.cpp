@@ -1,7 +1,6 @@
 #include "plot/time_domain_view.h"
 
-#include "engine/signal_engine.h"
-#include "plot/time_domain_frame.h"
+#include "plot/engine_view_frames.h"
 
 namespace tovan {
 
@@ -9,19 +8,19 @@ CTimeDomainView::CTimeDomainView(QWidget* placeholderFrame, SignalEngine* signal
                                  int initialPrintColors)
     : CGLPlotWnd(placeholderFrame, initialPrintColors), engine(signalEngine) {}
 
-PlotFrame CTimeDomainView::BuildFrame() {
-  TimeDomainLayers layers;
-  layers.showGrid = showGrid != 0;
-  layers.showInput = showInput != 0;
-  layers.showOutput = showOutput != 0;
-  layers.gridWidth = gridLineWidth;
-  layers.inputWidth = inputLineWidth;
-  layers.outputWidth = outputLineWidth;
-  // The output traces are asked for first: the engine call order is part of the design.
-  const Matrix& output = engine->OutputTraces();
-  const Matrix& input = engine->InputTraces();
-  return TimeDomainFrame(input, output, layers, printColors != 0, Extent());
+TimeViewStyle CTimeDomainView::Style() const {
+  TimeViewStyle style;
+  style.layers.showGrid = showGrid != 0;
+  style.layers.showInput = showInput != 0;
+  style.layers.showOutput = showOutput != 0;
+  style.layers.gridWidth = gridLineWidth;
+  style.layers.inputWidth = inputLineWidth;
+  style.layers.outputWidth = outputLineWidth;
+  style.printColors = printColors != 0;
+  return style;
 }
+
+PlotFrame CTimeDomainView::BuildFrame() { return TimeViewFrame(*engine, Style(), Extent()); }
 
 void CTimeDomainView::Render() { DrawFrame(BuildFrame()); }
 

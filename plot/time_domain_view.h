@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plot/gl_plot_wnd.h"
+#include "plot/view_style.h"
 
 namespace tovan {
 
@@ -23,6 +24,8 @@ class CTimeDomainView : public CGLPlotWnd {
   float inputLineWidth = 1.5f;
   float outputLineWidth = 1.5f;
 
+  // The flags and widths above with the background scheme, as one value.
+  TimeViewStyle Style() const;
   // The frame Render draws, from the engine's current traces.
   PlotFrame BuildFrame();
 

@@ -6,7 +6,7 @@ TOVAN_PACKAGES=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
-  qt6-base-dev libqt6opengl6-dev libgl-dev
+  qt6-base-dev libqt6opengl6-dev libgl-dev qt6-svg-dev
   fp-utils libchm-dev
   xvfb xauth
 )

@@ -28,16 +28,18 @@ class Difference {
   void Vectors(const std::string& what, const V& a, const V& b) {
     if (!None()) return;
     if (a.length() != b.length()) return Record(what + " length", a.length(), b.length());
-    for (int i = 0; i < a.length() && None(); ++i) Values(what + "[" + std::to_string(i) + "]", a[i], b[i]);
+    for (int i = 0; i < a.length(); ++i)
+      if (!SameBits(a[i], b[i])) return Record(what + "[" + std::to_string(i) + "]", a[i], b[i]);
   }
 
   void Matrices(const std::string& what, const Matrix& a, const Matrix& b) {
     if (!None()) return;
     if (a.rows() != b.rows()) return Record(what + " rows", a.rows(), b.rows());
-    for (int r = 0; r < a.rows() && None(); ++r) {
+    for (int r = 0; r < a.rows(); ++r) {
       const std::string row = what + "[" + std::to_string(r) + "]";
       if (a[r].size() != b[r].size()) return Record(row + " size", a[r].size(), b[r].size());
-      for (int k = 0; k < a[r].size() && None(); ++k) Values(row + "[" + std::to_string(k) + "]", a[r][k], b[r][k]);
+      for (int k = 0; k < a[r].size(); ++k)
+        if (!SameBits(a[r][k], b[r][k])) return Record(row + "[" + std::to_string(k) + "]", a[r][k], b[r][k]);
     }
   }
 

@@ -13,13 +13,13 @@
 #include "engine/signal_engine.h"
 
 // Randomised and exhaustive walks over the control grids. TOVAN_PROPERTY_CASES sets
-// the number of random cases (default 800, split a quarter complete settings and
+// the number of random cases (default 640, split a quarter complete settings and
 // three quarters single changes); TOVAN_PROPERTY_SEED replaces the base seed.
 namespace tovan::property {
 namespace {
 
 constexpr std::uint32_t kBaseSeed = 20240611u;
-constexpr int kDefaultCases = 800;
+constexpr int kDefaultCases = 640;
 constexpr int kShards = 8;
 // Sweeps compare every this many states (and their last) with a fresh engine.
 constexpr int kSweepComparisonInterval = 25;

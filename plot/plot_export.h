@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include "plot/view_style.h"
+
+namespace tovan {
+
+class SignalEngine;
+
+// Pictures of the two plot views without any window or GL context, for reports and
+// scripts: the same frames the panes draw (engine traces, grid rules, colours, line
+// widths, drawing order), painted with QPainter. Nothing here needs a QGuiApplication
+// or a display: no text is drawn.
+//
+// A picture of width x height pixels uses the plot units of that size (shorter side
+// 250 units) with y upwards, as the panes do; line widths are in pixels as on screen,
+// lines are not antialiased, stippled grid lines are 1 pixel on, 1 pixel off. The
+// engine is brought up to date through its accessors, asked in the panes' order.
+
+// The picture, or a null image when either side is below 1.
+QImage RenderTimeView(SignalEngine& engine, QSize size, const TimeViewStyle& style = {});
+QImage RenderFreqView(SignalEngine& engine, QSize size, const FreqViewStyle& style = {});
+
+// An SVG document of the same picture: width x height user units (one per pixel), the
+// background as a filled rectangle, then each stroke's connected segments as
+// polylines in drawing order. Empty when either side is below 1.
+QByteArray TimeViewSvg(SignalEngine& engine, QSize size, const TimeViewStyle& style = {});
+QByteArray FreqViewSvg(SignalEngine& engine, QSize size, const FreqViewStyle& style = {});
+
+// Files of those pictures. False when either side is below 1 or the file cannot be
+// written (nothing is left behind then, beyond what the file system did).
+bool ExportTimeViewPng(SignalEngine& engine, const QString& path, int width, int height,
+                       const TimeViewStyle& style = {});
+bool ExportFreqViewPng(SignalEngine& engine, const QString& path, int width, int height,
+                       const FreqViewStyle& style = {});
+bool ExportTimeViewSvg(SignalEngine& engine, const QString& path, int width, int height,
+                       const TimeViewStyle& style = {});
+bool ExportFreqViewSvg(SignalEngine& engine, const QString& path, int width, int height,
+                       const FreqViewStyle& style = {});
+
+}  // namespace tovan
