@@ -1,7 +1,7 @@
 #include <QApplication>
-#include <QStringList>
 #include <QTextStream>
 
+#include "app/program_arguments.h"
 #include "app/simulator_app.h"
 #include "app/surface_format.h"
 
@@ -11,13 +11,14 @@ tovan::CSimulatorApp theApp;
 int main(int argc, char* argv[]) {
   tovan::SetDefaultPlotSurfaceFormat();
   QApplication application(argc, argv);
-  const QStringList arguments = QApplication::arguments().mid(1);
-  if (arguments.size() == 2 && arguments[0] == "--screenshot") {
-    theApp.screenshotPath = arguments[1];
-  } else if (!arguments.isEmpty()) {
-    QTextStream(stderr) << "usage: tovan [--screenshot FILE.png]\n";
+  const std::optional<tovan::ProgramArguments> arguments =
+      tovan::ParseProgramArguments(QApplication::arguments().mid(1));
+  if (!arguments) {
+    QTextStream(stderr) << tovan::kProgramUsage << "\n";
     return 2;
   }
+  theApp.screenshotPath = arguments->screenshotPath;
+  theApp.windowSize = arguments->windowSize;
   theApp.InitInstance();
   return 0;
 }

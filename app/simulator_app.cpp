@@ -7,6 +7,7 @@ namespace tovan {
 
 bool CSimulatorApp::InitInstance() {
   CSimulatorDlg dialog(this, nullptr);
+  if (windowSize.isValid()) dialog.resize(windowSize.expandedTo(dialog.minimumSize()));
   if (!screenshotPath.isEmpty()) CaptureAfterTicks(dialog, screenshotPath, 2);
   dialog.exec();
   return false;

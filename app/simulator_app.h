@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 #include "engine/control_ranges.h"
@@ -26,6 +27,8 @@ class CSimulatorApp {
   // When set, the main dialog is captured to this PNG after the plots' first two
   // timer ticks and closed, instead of waiting for the user.
   QString screenshotPath;
+  // When valid, the main dialog starts at this size (at least the template's).
+  QSize windowSize;
 
   // Runs the main dialog modally; false: the program ends when it closes.
   bool InitInstance();

@@ -8,16 +8,20 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "app/about_dialog.h"
 #include "app/dialog_builder.h"
 #include "app/enter_key_filter.h"
 #include "app/error_adjust_dlg.h"
+#include "app/eye_readout.h"
 #include "app/help_launcher.h"
+#include "app/main_dialog_layout.h"
 #include "app/main_dialog_template.h"
 #include "app/qt_binding_controls.h"
 #include "app/scope_chooser_dlg.h"
 #include "app/simulator_app.h"
+#include "app/view_export.h"
 #include "engine/scope_preset_table.h"
 #include "plot/freq_domain_view.h"
 #include "plot/time_domain_view.h"
@@ -62,19 +66,25 @@ void CSimulatorDlg::OnInitDialog() {
   setWindowTitle(dialogTemplate.caption);
   setWindowIcon(icon);
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                 Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   const QFont font = TemplateFont(dialogTemplate);
   setFont(font);
   BuildMenu();
   client = new QWidget(this);
   client->setFont(font);
-  const DialogBaseUnits units = BaseUnitsFor(font);
-  const QSize clientSize = ClientPixelSize(dialogTemplate, units);
-  const int menuHeight = menu->sizeHint().height();
-  client->setGeometry(0, menuHeight, clientSize.width(), clientSize.height());
-  BuildControls(client, dialogTemplate, units);
-  setFixedSize(clientSize.width(), menuHeight + clientSize.height());
+  units = BaseUnitsFor(font);
+  templateClientSize = ClientPixelSize(dialogTemplate, units);
+  client->resize(templateClientSize);
+  templateControls = BuildControls(client, dialogTemplate, units);
+  for (const QWidget* control : templateControls) templatePlaces.push_back(control->geometry());
   CreateViews();
+  readout = new EyeReadout(&engine, this);
+  connect(timeView, &CGLPlotWnd::ticked, readout, &EyeReadout::OnTick);
+  const int extraHeight = menu->sizeHint().height() + ReadoutHeight();
+  setMinimumSize(templateClientSize.width(), templateClientSize.height() + extraHeight);
+  resize(minimumSize());
+  LayOut();
   InitCheckBoxes();
   ConnectControls();
   CreateBindings();
@@ -85,6 +95,14 @@ void CSimulatorDlg::OnInitDialog() {
 void CSimulatorDlg::BuildMenu() {
   menu = new QMenuBar(this);
   QMenu* file = menu->addMenu("File");
+  file->addAction("Export Time View…", this, [this] {
+    RunExportViewCommand(this, *timeView, "Export Time View");
+  });
+  file->addAction("Export Frequency View…", this, [this] {
+    RunExportViewCommand(this, *freqView, "Export Frequency View");
+  });
+  file->addAction("Export Data…", this, [this] { RunExportDataCommand(this, engine); });
+  file->addSeparator();
   file->addAction("Exit", this, [this] { FindControl<QPushButton>(client, 1)->click(); });
   QMenu* help = menu->addMenu("Help");
   help->addAction("Contents", this, [this] { ShowHelpContents(this); });
@@ -92,6 +110,38 @@ void CSimulatorDlg::BuildMenu() {
     CAboutDlg about(this);
     about.exec();
   });
+}
+
+void CSimulatorDlg::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (readout && menu) LayOut();
+}
+
+// One line of text with room below it, like the template's bottom margin.
+int CSimulatorDlg::ReadoutHeight() const {
+  return readout->sizeHint().height() + DialogYToPixels(4, units);
+}
+
+// Menu bar on top, the eye read-out along the bottom, the template's controls in
+// between, moved and stretched for the room beyond the template's size.
+void CSimulatorDlg::LayOut() {
+  const int menuHeight = menu->sizeHint().height();
+  const int readoutHeight = ReadoutHeight();
+  const QSize clientSize(width(), std::max(height() - menuHeight - readoutHeight, 0));
+  menu->setGeometry(0, 0, width(), menuHeight);
+  client->setGeometry(0, menuHeight, clientSize.width(), clientSize.height());
+  const int margin = DialogXToPixels(9, units);
+  readout->setGeometry(margin, menuHeight + clientSize.height(), width() - 2 * margin,
+                       readoutHeight);
+  const WindowGrowth growth{std::max(clientSize.width() - templateClientSize.width(), 0),
+                            std::max(clientSize.height() - templateClientSize.height(), 0)};
+  const std::span<const ControlTemplate> rows = MainDialogTemplate().controls;
+  for (size_t i = 0; i < templateControls.size() && i < rows.size(); ++i) {
+    const ControlShift shift = MainControlShift(rows[i].id, rows[i].rect, growth);
+    const QRect& place = templatePlaces[i];
+    templateControls[i]->setGeometry(place.x() + shift.dx, place.y() + shift.dy,
+                                     place.width() + shift.dwidth, place.height() + shift.dheight);
+  }
 }
 
 void CSimulatorDlg::CreateViews() {

@@ -3,11 +3,13 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QIcon>
+#include <QRect>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "app/binding_control.h"
+#include "app/dialog_units.h"
 #include "app/int_slider_binding.h"
 #include "app/slider_binding.h"
 #include "engine/signal_engine.h"
@@ -24,12 +26,15 @@ class CScopeChooserDlg;
 class CSimulatorApp;
 class CTimeDomainView;
 class EnterKeyFilter;
+class EyeReadout;
 
 // The main window (template 102, "Tovan 1.0"): owns the engine, the two plot views,
 // the six control bindings and, while shown, the two side dialogs. Controls only
 // write engine inputs and view flags; the views show the result at their next tick.
 // Construction applies preset `presetIndex` to the engine and then initialises the
-// dialog (menu, views, check boxes, bindings).
+// dialog (menu, views, check boxes, bindings, the eye read-out under the controls).
+// The template's size is the smallest; a larger window grows the plots and moves the
+// other controls as main_dialog_layout.h says.
 class CSimulatorDlg : public QDialog {
   Q_OBJECT
 
@@ -62,10 +67,16 @@ class CSimulatorDlg : public QDialog {
   CScopeChooserDlg* ChooserDialog() const { return chooserDlg; }
   // The area below the menu bar that holds the template's controls.
   QWidget* Client() const { return client; }
+  EyeReadout* Readout() const { return readout; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void OnInitDialog();
   void BuildMenu();
+  void LayOut();
+  int ReadoutHeight() const;
   void CreateViews();
   void InitCheckBoxes();
   void ConnectControls();
@@ -87,6 +98,11 @@ class CSimulatorDlg : public QDialog {
   CScopeChooserDlg* chooserDlg = nullptr;
   std::optional<QByteArray> chooserPlacement;
   QWidget* client = nullptr;
+  std::vector<QWidget*> templateControls;  // one per template row
+  std::vector<QRect> templatePlaces;       // their places at the template's size
+  QSize templateClientSize;
+  DialogBaseUnits units{};
+  EyeReadout* readout = nullptr;
   QPushButton* bitCellButton = nullptr;
   QAbstractButton* flatnessToggle = nullptr;
   QAbstractButton* chooserToggle = nullptr;

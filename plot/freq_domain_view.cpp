@@ -1,6 +1,7 @@
 #include "plot/freq_domain_view.h"
 
 #include "plot/engine_view_frames.h"
+#include "plot/plot_export.h"
 
 namespace tovan {
 
@@ -27,5 +28,13 @@ FreqViewStyle CFreqDomainView::Style() const {
 PlotFrame CFreqDomainView::BuildFrame() { return FreqViewFrame(*engine, Style(), Extent()); }
 
 void CFreqDomainView::Render() { DrawFrame(BuildFrame()); }
+
+bool CFreqDomainView::ExportPng(const QString& path, QSize size) {
+  return ExportFreqViewPng(*engine, path, size.width(), size.height(), Style());
+}
+
+bool CFreqDomainView::ExportSvg(const QString& path, QSize size) {
+  return ExportFreqViewSvg(*engine, path, size.width(), size.height(), Style());
+}
 
 }  // namespace tovan

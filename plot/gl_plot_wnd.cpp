@@ -1,5 +1,6 @@
 #include "plot/gl_plot_wnd.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QMessageBox>
 #include <QOpenGLContext>
@@ -14,10 +15,8 @@ CGLPlotWnd::CGLPlotWnd(QWidget* placeholderFrame, int initialPrintColors)
     : QOpenGLWidget(placeholderFrame),
       placeholder(placeholderFrame),
       printColors(initialPrintColors) {
-  if (auto* frame = qobject_cast<QFrame*>(placeholderFrame))
-    setGeometry(frame->contentsRect());
-  else if (placeholderFrame)
-    setGeometry(placeholderFrame->rect());
+  FitToPlaceholder();
+  if (placeholderFrame) placeholderFrame->installEventFilter(this);
   timer.setInterval(kRedrawPeriodMs);
   connect(&timer, &QTimer::timeout, this, &CGLPlotWnd::OnTick);
 }
@@ -25,6 +24,23 @@ CGLPlotWnd::CGLPlotWnd(QWidget* placeholderFrame, int initialPrintColors)
 CGLPlotWnd::~CGLPlotWnd() {
   timer.stop();
   ReleaseGl();
+}
+
+void CGLPlotWnd::FitToPlaceholder() {
+  if (auto* frame = qobject_cast<QFrame*>(placeholder))
+    setGeometry(frame->contentsRect());
+  else if (placeholder)
+    setGeometry(placeholder->rect());
+}
+
+bool CGLPlotWnd::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == placeholder && event->type() == QEvent::Resize) FitToPlaceholder();
+  return QOpenGLWidget::eventFilter(watched, event);
+}
+
+QSize CGLPlotWnd::PixelSize() const {
+  const qreal ratio = devicePixelRatioF();
+  return {static_cast<int>(width() * ratio), static_cast<int>(height() * ratio)};
 }
 
 void CGLPlotWnd::initializeGL() {
@@ -62,10 +78,8 @@ void CGLPlotWnd::resizeGL(int, int) {
 // Viewport over the whole pane in device pixels, then x from 0 to the plot width
 // and y from 0 to the plot height (near 1, far -1).
 void CGLPlotWnd::SetProjection() {
-  const qreal ratio = devicePixelRatioF();
-  const int w = static_cast<int>(width() * ratio);
-  const int h = static_cast<int>(height() * ratio);
-  extent = SetUpPlotProjection(*gl, w, h);
+  const QSize pixels = PixelSize();
+  extent = SetUpPlotProjection(*gl, pixels.width(), pixels.height());
 }
 
 void CGLPlotWnd::paintGL() {

@@ -11,9 +11,10 @@ class QOpenGLFunctions_2_1;
 namespace tovan {
 
 // The base of the two plot panes: an OpenGL pane laid over the client area of a
-// placeholder frame, with a fixed two-dimensional projection of PlotExtent units
-// (shorter side 250, from the size in device pixels), redrawn in full on its own
-// 200 ms timer and by nothing else. Each tick calls Render through paintGL.
+// placeholder frame (following it when the frame is resized), with a two-dimensional
+// projection of PlotExtent units (shorter side 250, from the size in device pixels,
+// set up again on each resize), redrawn in full on its own 200 ms timer and by
+// nothing else. Each tick calls Render through paintGL.
 //
 // The context is a compatibility one (immediate mode); the default surface format
 // must ask for it before any widget exists. A context that is missing or lacks
@@ -36,6 +37,14 @@ class CGLPlotWnd : public QOpenGLWidget {
   // Timer ticks since the pane was set up.
   int TickCount() const { return ticks; }
   bool SetUpFailed() const { return setUpFailed; }
+  // The pane's size in device pixels, which the projection is set up for.
+  QSize PixelSize() const;
+
+  // The pane's current picture painted without GL (plot/plot_export.h) at `size`
+  // pixels, written to `path` as a PNG image or an SVG document; false when it
+  // cannot be written or the size is empty.
+  virtual bool ExportPng(const QString& path, QSize size) = 0;
+  virtual bool ExportSvg(const QString& path, QSize size) = 0;
 
  signals:
   void ticked();
@@ -49,8 +58,10 @@ class CGLPlotWnd : public QOpenGLWidget {
   void initializeGL() override;
   void resizeGL(int w, int h) override;
   void paintGL() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void FitToPlaceholder();
   void SetProjection();
   void ReleaseGl();
   void OnTick();

@@ -1,6 +1,7 @@
 #include "plot/time_domain_view.h"
 
 #include "plot/engine_view_frames.h"
+#include "plot/plot_export.h"
 
 namespace tovan {
 
@@ -23,5 +24,13 @@ TimeViewStyle CTimeDomainView::Style() const {
 PlotFrame CTimeDomainView::BuildFrame() { return TimeViewFrame(*engine, Style(), Extent()); }
 
 void CTimeDomainView::Render() { DrawFrame(BuildFrame()); }
+
+bool CTimeDomainView::ExportPng(const QString& path, QSize size) {
+  return ExportTimeViewPng(*engine, path, size.width(), size.height(), Style());
+}
+
+bool CTimeDomainView::ExportSvg(const QString& path, QSize size) {
+  return ExportTimeViewSvg(*engine, path, size.width(), size.height(), Style());
+}
 
 }  // namespace tovan

@@ -29,6 +29,9 @@ class CTimeDomainView : public CGLPlotWnd {
   // The frame Render draws, from the engine's current traces.
   PlotFrame BuildFrame();
 
+  bool ExportPng(const QString& path, QSize size) override;
+  bool ExportSvg(const QString& path, QSize size) override;
+
  protected:
   void Render() override;
 };
