@@ -62,12 +62,15 @@ void RunExportViewCommand(QWidget* parent, CGLPlotWnd& view, const QString& titl
     QMessageBox::warning(parent, title, QString("Could not write %1.").arg(path));
 }
 
+QString ExportDataTo(SignalEngine& engine, const QString& folder) {
+  return QString::fromStdString(WriteCsvFiles(engine, QFile::encodeName(folder).toStdString()));
+}
+
 void RunExportDataCommand(QWidget* parent, SignalEngine& engine) {
   const QString folder = QFileDialog::getExistingDirectory(parent, "Export Data");
   if (folder.isEmpty()) return;
-  const std::string problem = WriteCsvFiles(engine, QFile::encodeName(folder).toStdString());
-  if (!problem.empty())
-    QMessageBox::warning(parent, "Export Data", QString::fromStdString(problem));
+  const QString problem = ExportDataTo(engine, folder);
+  if (!problem.isEmpty()) QMessageBox::warning(parent, "Export Data", problem);
 }
 
 }  // namespace tovan

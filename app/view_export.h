@@ -39,6 +39,10 @@ bool ExportView(CGLPlotWnd& view, const QString& path, ExportFormat format);
 // dialog titled `title`), writes it, and reports a failure in a message box.
 void RunExportViewCommand(QWidget* parent, CGLPlotWnd& view, const QString& title);
 
+// Writes the command line's CSV files (cli/csv_export.h) into `folder`, creating it
+// when missing; "" on success, else one line saying what could not be written.
+QString ExportDataTo(SignalEngine& engine, const QString& folder);
+
 // "Export Data...": asks for a folder and writes the command line's CSV files into
 // it, reporting a failure in a message box.
 void RunExportDataCommand(QWidget* parent, SignalEngine& engine);

@@ -1,6 +1,8 @@
 // Frame times of the two plots on this machine's OpenGL, drawn into an offscreen
 // framebuffer of the main dialog's pane sizes: building the frame from the engine's
-// (already computed) traces plus drawing it, waited for with glFinish.
+// (already computed) traces plus drawing it, waited for with glFinish. Beside them,
+// what the main window adds per tick (the eye read-out, idle and after a change) and
+// the QPainter export of the same pictures.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -11,11 +13,12 @@
 #include <QOpenGLVersionFunctionsFactory>
 #include <memory>
 
+#include "app/eye_figures_cache.h"
 #include "app/surface_format.h"
 #include "engine/signal_engine.h"
-#include "plot/freq_domain_frame.h"
+#include "plot/engine_view_frames.h"
+#include "plot/plot_export.h"
 #include "plot/plot_renderer.h"
-#include "plot/time_domain_frame.h"
 
 namespace tovan {
 namespace {
@@ -49,14 +52,10 @@ void DrawBothPlots(SignalEngine& engine) {
   QOpenGLFunctions_2_1& gl = *offscreen->gl;
   offscreen->timeBuffer->bind();
   const PlotExtent timeExtent = SetUpPlotProjection(gl, kTimeWidth, kTimeHeight);
-  const Matrix& output = engine.OutputTraces();
-  const Matrix& input = engine.InputTraces();
-  DrawPlotFrame(gl, TimeDomainFrame(input, output, {}, false, timeExtent));
+  DrawPlotFrame(gl, TimeViewFrame(engine, {}, timeExtent));
   offscreen->freqBuffer->bind();
   const PlotExtent freqExtent = SetUpPlotProjection(gl, kFreqWidth, kFreqHeight);
-  const FreqDomainTraces traces{engine.ScopeMagnitudeTrace(), engine.ScopePhaseTrace(),
-                                engine.OutputSpectrumTrace(), engine.InputSpectrumTrace()};
-  DrawPlotFrame(gl, FreqDomainFrame(traces, {}, false, freqExtent));
+  DrawPlotFrame(gl, FreqViewFrame(engine, {}, freqExtent));
   gl.glFinish();
 }
 
@@ -77,8 +76,45 @@ void BM_ThreeCells256SamplesPerBit(benchmark::State& state) {
   RunFrames(state, engine);
 }
 
+// A tick with nothing changed: one stamp comparison.
+void BM_ReadoutIdleTick(benchmark::State& state) {
+  SignalEngine engine;
+  EyeFiguresCache cache;
+  cache.Update(engine);
+  for (auto _ : state) benchmark::DoNotOptimize(cache.Update(engine));
+}
+
+// A tick after the traces changed: the whole measurement (traces already computed).
+void BM_ReadoutMeasure(benchmark::State& state) {
+  SignalEngine engine;
+  if (state.range(0) == 256) {
+    engine.samplesPerBit.Write(256);
+    engine.show3BitCells.Write(true);
+  }
+  engine.OutputTraces();
+  for (auto _ : state) benchmark::DoNotOptimize(MeasureEngineEye(engine));
+}
+
+void BM_ExportTimeViewImage(benchmark::State& state) {
+  SignalEngine engine;
+  engine.OutputTraces();
+  const QSize size(kTimeWidth, kTimeHeight);
+  for (auto _ : state) benchmark::DoNotOptimize(RenderTimeView(engine, size));
+}
+
+void BM_ExportTimeViewSvg(benchmark::State& state) {
+  SignalEngine engine;
+  engine.OutputTraces();
+  const QSize size(kTimeWidth, kTimeHeight);
+  for (auto _ : state) benchmark::DoNotOptimize(TimeViewSvg(engine, size));
+}
+
 BENCHMARK(BM_DefaultPlots)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ThreeCells256SamplesPerBit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadoutIdleTick);
+BENCHMARK(BM_ReadoutMeasure)->Arg(32)->Arg(256)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportTimeViewImage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportTimeViewSvg)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tovan

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/sweep_spec.h"
 #include "engine/scope_preset_table.h"
 
 namespace tovan {
@@ -24,7 +25,13 @@ struct CliOptions {
   bool threeCells = false;
   bool json = false;
   bool stages = false;
+  bool metrics = false;
   std::optional<std::string> csvDirectory;
+  std::optional<SweepRequest> sweep;
+  std::optional<std::string> pngTimePath;
+  std::optional<std::string> pngFreqPath;
+  int pngWidth = 800;  // pixels
+  int pngHeight = 500;
 };
 
 }  // namespace tovan

@@ -1,10 +1,13 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "cli/option_rules.h"
 #include "cli/option_text.h"
+#include "cli/png_export.h"
 
 namespace tovan {
 
@@ -13,8 +16,10 @@ namespace {
 // The raw text of every value option, checked only after CLI11 has split the line.
 struct RawValues {
   std::string preset, bitrate, risetime, samplesPerBit, bandwidth, rolloff, groupDelay;
-  std::string flatness, csv;
+  std::string flatness, csv, sweep, pngTime, pngFreq, width, height;
 };
+
+constexpr std::string_view kFilePath = "a file path";
 
 struct DeclaredOption {
   CLI::Option* option;
@@ -32,7 +37,10 @@ class CommandLineParser {
   CLI::Option* AddFlag(const std::string& name, const std::string& description);
   std::string TranslateError(const CLI::ParseError& error) const;
   std::string FirstStructuralError() const;
+  std::string ConflictError() const;
   std::string CheckValues(CliOptions& options) const;
+  std::string CheckOutputValues(CliOptions& options) const;
+  CLI::Option* SweptOption(const SweptParameter& parameter) const;
   bool Given(CLI::Option* option) const { return option->count() > 0; }
 
   CLI::App app_{
@@ -43,7 +51,7 @@ class CommandLineParser {
   std::vector<DeclaredOption> declared_;
   CLI::Option *preset_, *noPreset_, *bitrate_, *risetime_, *samplesPerBit_, *bandwidth_;
   CLI::Option *rolloff_, *groupDelay_, *flatness_, *threeCells_, *json_, *stages_, *csv_;
-  CLI::Option* version_;
+  CLI::Option *metrics_, *sweep_, *pngTime_, *pngFreq_, *width_, *height_, *version_;
 };
 
 CommandLineParser::CommandLineParser() {
@@ -69,6 +77,18 @@ CommandLineParser::CommandLineParser() {
   stages_ = AddFlag("--stages", "add every intermediate stage to the JSON document");
   csv_ = AddValue("--csv", raw_.csv, "DIR", "write the traces as CSV files into DIR",
                   "a directory path");
+  metrics_ = AddFlag("--metrics", "the eye figures: a table, or \"metrics\" in the JSON document");
+  sweep_ = AddValue("--sweep", raw_.sweep, "NAME=START:STOP:STEP",
+                    "one row of eye figures per value of one option, as CSV or with --json as JSON",
+                    SweepAllowedText());
+  pngTime_ = AddValue("--png-time", raw_.pngTime, "FILE", "write the time view as a PNG picture",
+                      std::string(kFilePath));
+  pngFreq_ = AddValue("--png-freq", raw_.pngFreq, "FILE",
+                      "write the frequency view as a PNG picture", std::string(kFilePath));
+  width_ = AddValue("--width", raw_.width, "W", "picture width, default 800",
+                    AllowedText(kPngWidthRule));
+  height_ = AddValue("--height", raw_.height, "H", "picture height, default 500",
+                     AllowedText(kPngHeightRule));
   version_ = AddFlag("--version", "print the version and exit");
 }
 
@@ -113,11 +133,32 @@ std::string CommandLineParser::FirstStructuralError() const {
     if (declared.allowed.empty()) return "tovan-cli: " + name + " is given more than once";
     return OptionError(name, "is given more than once", declared.allowed, false);
   }
-  if (Given(preset_) && Given(noPreset_))
-    return "tovan-cli: --preset and --no-preset exclude each other";
+  return ConflictError();
+}
+
+std::string CommandLineParser::ConflictError() const {
+  const std::pair<CLI::Option*, CLI::Option*> exclusions[] = {
+      {preset_, noPreset_}, {sweep_, csv_},     {sweep_, stages_},
+      {sweep_, pngTime_},   {sweep_, pngFreq_},
+  };
+  for (const auto& [a, b] : exclusions)
+    if (Given(a) && Given(b))
+      return "tovan-cli: " + a->get_name() + " and " + b->get_name() + " exclude each other";
   if (Given(stages_) && !Given(json_)) return "tovan-cli: --stages needs --json";
+  for (CLI::Option* side : {width_, height_})
+    if (Given(side) && !Given(pngTime_) && !Given(pngFreq_))
+      return "tovan-cli: " + side->get_name() + " needs --png-time or --png-freq";
   if (Given(csv_) && raw_.csv.empty())
     return OptionError("--csv", "needs a value", "a directory path", false);
+  for (CLI::Option* picture : {pngTime_, pngFreq_}) {
+    if (!Given(picture)) continue;
+    const std::string name = picture->get_name();
+    if ((picture == pngTime_ ? raw_.pngTime : raw_.pngFreq).empty())
+      return OptionError(name, "needs a value", kFilePath, false);
+    if (!PngExportAvailable())
+      return "tovan-cli: " + name +
+             ": PNG export is not in this build (it was built without the desktop libraries)";
+  }
   return "";
 }
 
@@ -156,6 +197,42 @@ std::string CommandLineParser::CheckValues(CliOptions& options) const {
     if (!levels.value) return levels.error;
     options.flatnessDb = levels.value;
   }
+  return CheckOutputValues(options);
+}
+
+CLI::Option* CommandLineParser::SweptOption(const SweptParameter& parameter) const {
+  switch (parameter.kind) {
+    case SweepKind::kPreset: return Given(noPreset_) ? noPreset_ : preset_;
+    case SweepKind::kBitrate: return bitrate_;
+    case SweepKind::kRisetime: return risetime_;
+    case SweepKind::kSamplesPerBit: return samplesPerBit_;
+    case SweepKind::kBandwidth: return bandwidth_;
+    case SweepKind::kRolloff: return rolloff_;
+    case SweepKind::kGroupDelay: return groupDelay_;
+    case SweepKind::kFlatnessLevel: return flatness_;
+  }
+  return nullptr;
+}
+
+std::string CommandLineParser::CheckOutputValues(CliOptions& options) const {
+  if (Given(sweep_)) {
+    Checked<SweepRequest> sweep = ParseSweep(raw_.sweep);
+    if (!sweep.value) return sweep.error;
+    CLI::Option* fixed = SweptOption(sweep.value->parameter);
+    if (fixed && Given(fixed))
+      return "tovan-cli: --sweep " + sweep.value->parameter.name + " and " + fixed->get_name() +
+             " exclude each other";
+    options.sweep = std::move(sweep.value);
+  }
+  const std::tuple<CLI::Option*, const WholeRule&, const std::string&, int&> sides[] = {
+      {width_, kPngWidthRule, raw_.width, options.pngWidth},
+      {height_, kPngHeightRule, raw_.height, options.pngHeight}};
+  for (const auto& [option, rule, text, target] : sides) {
+    if (!Given(option)) continue;
+    const Checked<int> pixels = CheckWhole(rule, text);
+    if (!pixels.value) return pixels.error;
+    target = *pixels.value;
+  }
   return "";
 }
 
@@ -178,7 +255,10 @@ ParsedCommandLine CommandLineParser::Parse(int argc, const char* const* argv) {
   options.threeCells = Given(threeCells_);
   options.json = Given(json_);
   options.stages = Given(stages_);
+  options.metrics = Given(metrics_);
   if (Given(csv_)) options.csvDirectory = raw_.csv;
+  if (Given(pngTime_)) options.pngTimePath = raw_.pngTime;
+  if (Given(pngFreq_)) options.pngFreqPath = raw_.pngFreq;
   result.kind = CommandKind::kRun;
   return result;
 }

@@ -18,9 +18,12 @@ struct ParsedCommandLine {
 };
 
 // Reads argv[1 ... argc-1]. Refused, each with one line: unknown arguments, a missing
-// value, an option given twice, --preset with --no-preset, --stages without --json, and
-// any value that is malformed or outside its control's range (option_rules.h). The
-// first problem found is the one reported.
+// value, an option given twice, --preset with --no-preset, --sweep with --csv, --stages
+// or a picture, --stages without --json, --width or --height without a picture, a
+// picture in a build that cannot draw (png_export.h), any value that is malformed or
+// outside its control's range (option_rules.h), a sweep that ParseSweep refuses, and a
+// sweep of an option also given (the preset also with --no-preset, a flatness level
+// with --flatness). The first problem found is the one reported.
 ParsedCommandLine ParseCommandLine(int argc, const char* const* argv);
 
 }  // namespace tovan

@@ -2,6 +2,7 @@
 
 #include "cli/engine_json_values.h"
 #include "cli/json_writer.h"
+#include "cli/metrics_json.h"
 #include "cli/stage_document.h"
 
 namespace tovan {
@@ -50,7 +51,7 @@ void WriteTraces(JsonWriter& json, SignalEngine& engine) {
 
 }  // namespace
 
-std::string EngineDocument(SignalEngine& engine, bool withStages) {
+std::string EngineDocument(SignalEngine& engine, DocumentParts parts) {
   engine.OutputTraces();
   JsonWriter json;
   json.BeginObject();
@@ -59,7 +60,11 @@ std::string EngineDocument(SignalEngine& engine, bool withStages) {
   json.Key("failed");
   json.Boolean(engine.Failed());
   WriteTraces(json, engine);
-  if (withStages) {
+  if (parts.metrics) {
+    json.Key("metrics");
+    WriteEyeComparison(json, MeasureEngineEye(engine));
+  }
+  if (parts.stages) {
     json.Key("stages");
     WriteStages(json, engine);
   }

@@ -12,9 +12,14 @@ namespace tovan {
 // noiseAmplitude), "failed", "inputTraces" and "outputTraces" (each the list of
 // its matrix's columns, one column per trace), "scopeMagnitudeTrace",
 // "scopePhaseTrace", "outputSpectrumTrace", "inputSpectrumTrace" (each
-// {"abscissae", "ordinates"}), and with withStages also "stages" (stage_document.h).
-// The traces are brought up to date before "failed" is read, so the flag describes
-// the results written.
-std::string EngineDocument(SignalEngine& engine, bool withStages);
+// {"abscissae", "ordinates"}), then with metrics "metrics" (MeasureEngineEye as in
+// metrics_json.h), and with stages "stages" (stage_document.h). The traces are
+// brought up to date before "failed" is read, so the flag describes the results
+// written.
+struct DocumentParts {
+  bool metrics = false;
+  bool stages = false;
+};
+std::string EngineDocument(SignalEngine& engine, DocumentParts parts = {});
 
 }  // namespace tovan

@@ -25,4 +25,24 @@ void ConfigureEngine(SignalEngine& engine, const CliOptions& options) {
       engine.flatnessLevels[k].Write((*options.flatnessDb)[k]);
 }
 
+void WriteSweptValue(SignalEngine& engine, const CliOptions& options,
+                     const SweptParameter& parameter, double value) {
+  switch (parameter.kind) {
+    case SweepKind::kPreset: {
+      CliOptions withPreset = options;
+      withPreset.applyPreset = true;
+      withPreset.preset = static_cast<int>(value);
+      ConfigureEngine(engine, withPreset);
+      return;
+    }
+    case SweepKind::kBitrate: engine.bitrate.Write(value); return;
+    case SweepKind::kRisetime: engine.risetime.Write(value / kPsPerNs); return;
+    case SweepKind::kSamplesPerBit: engine.samplesPerBit.Write(static_cast<int>(value)); return;
+    case SweepKind::kBandwidth: engine.bandwidth.Write(value); return;
+    case SweepKind::kRolloff: engine.rolloff.Write(value); return;
+    case SweepKind::kGroupDelay: engine.groupDelay.Write(value / kPsPerNs); return;
+    case SweepKind::kFlatnessLevel: engine.flatnessLevels.at(parameter.level).Write(value); return;
+  }
+}
+
 }  // namespace tovan

@@ -11,4 +11,11 @@ namespace tovan {
 // taken as given, not snapped to a slider's grid. Computes nothing.
 void ConfigureEngine(SignalEngine& engine, const CliOptions& options);
 
+// Writes one value of a sweep into an engine configured with options, as that option
+// would have been written: a preset re-applies its row and then every explicit value
+// of options; any other parameter writes its own cell only, so that the engine
+// recomputes just what depends on it.
+void WriteSweptValue(SignalEngine& engine, const CliOptions& options,
+                     const SweptParameter& parameter, double value);
+
 }  // namespace tovan

@@ -80,6 +80,12 @@ void JsonWriter::Boolean(bool b) {
   EndValue();
 }
 
+void JsonWriter::String(std::string_view text) {
+  BeginValue();
+  AppendEscaped(text_, text);
+  EndValue();
+}
+
 void JsonWriter::Null() {
   BeginValue();
   text_ += "null";

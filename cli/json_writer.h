@@ -20,6 +20,8 @@ class JsonWriter {
   void Number(double x);
   void Integer(long long n);
   void Boolean(bool b);
+  // A string value, escaped as the keys are.
+  void String(std::string_view text);
   void Null();
 
   const std::string& Text() const { return text_; }

@@ -20,4 +20,10 @@ std::string ShortestText(double x) {
   return text;
 }
 
+std::string PlainText(double x) {
+  std::string text = ShortestText(x);
+  if (text.ends_with(".0")) text.resize(text.size() - 2);
+  return text;
+}
+
 }  // namespace tovan

@@ -10,5 +10,7 @@ namespace tovan {
 // Infinities and NaN are written as "inf", "-inf" and "nan".
 void AppendShortest(std::string& out, double x);
 std::string ShortestText(double x);
+// The same without the added ".0", for people to read: "6", "1.3".
+std::string PlainText(double x);
 
 }  // namespace tovan

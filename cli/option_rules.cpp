@@ -11,13 +11,6 @@ constexpr std::string_view kNotANumber = "is not a finite decimal number";
 constexpr std::string_view kNotAWholeNumber = "is not a whole number";
 constexpr std::string_view kOutOfRange = "is out of range";
 
-// Range bounds are whole or short decimals: "6", not "6.0".
-std::string BoundText(double x) {
-  std::string text = ShortestText(x);
-  if (text.ends_with(".0")) text.resize(text.size() - 2);
-  return text;
-}
-
 std::string Problem(std::string_view text, std::string_view problem) {
   return Quoted(text) + " " + std::string(problem);
 }
@@ -31,7 +24,12 @@ std::string OptionError(std::string_view name, std::string_view problem, std::st
 }
 
 std::string AllowedText(const RealRule& rule) {
-  return BoundText(rule.min) + " to " + BoundText(rule.max) + " " + std::string(rule.unit);
+  return PlainText(rule.min) + " to " + PlainText(rule.max) + " " + std::string(rule.unit);
+}
+
+std::string AllowedText(const WholeRule& rule) {
+  return std::to_string(rule.min) + " to " + std::to_string(rule.max) + " " +
+         std::string(rule.unit);
 }
 
 std::string PresetAllowedText() { return "0 to " + std::to_string(kPresetCount - 1); }
@@ -53,6 +51,16 @@ Checked<double> CheckReal(const RealRule& rule, std::string_view text) {
   const std::optional<double> value = ParseFiniteReal(text);
   const std::string allowed = AllowedText(rule);
   if (!value) return {std::nullopt, OptionError(rule.name, Problem(text, kNotANumber), allowed)};
+  if (*value < rule.min || *value > rule.max)
+    return {std::nullopt, OptionError(rule.name, Problem(text, kOutOfRange), allowed)};
+  return {value, ""};
+}
+
+Checked<int> CheckWhole(const WholeRule& rule, std::string_view text) {
+  const std::optional<int> value = ParseWholeNumber(text);
+  const std::string allowed = AllowedText(rule);
+  if (!value)
+    return {std::nullopt, OptionError(rule.name, Problem(text, kNotAWholeNumber), allowed)};
   if (*value < rule.min || *value > rule.max)
     return {std::nullopt, OptionError(rule.name, Problem(text, kOutOfRange), allowed)};
   return {value, ""};
@@ -81,7 +89,7 @@ Checked<int> CheckSamplesPerBit(std::string_view text) {
 }
 
 Checked<std::array<double, kFlatnessLevelCount>> CheckFlatness(std::string_view text) {
-  const std::vector<std::string_view> fields = SplitAtCommas(text);
+  const std::vector<std::string_view> fields = SplitAt(text, ',');
   const std::string allowed = FlatnessAllowedText();
   if (fields.size() != kFlatnessLevelCount) {
     const std::string count = "has " + std::to_string(fields.size()) + " levels, not " +

@@ -34,6 +34,17 @@ inline constexpr RealRule kGroupDelayRule{"--group-delay", double(kControlRanges
 inline constexpr RealRule kFlatnessLevelRule{"--flatness", kControlRanges.flatnessLevel.min,
                                              kControlRanges.flatnessLevel.max, "dB"};
 
+// A picture side of --width and --height, in pixels.
+struct WholeRule {
+  std::string_view name;
+  int min;
+  int max;
+  std::string_view unit;
+};
+
+inline constexpr WholeRule kPngWidthRule{"--width", 64, 4096, "pixels"};
+inline constexpr WholeRule kPngHeightRule{"--height", 64, 4096, "pixels"};
+
 // A checked value, or the message saying why it was refused.
 template <class T>
 struct Checked {
@@ -47,12 +58,14 @@ std::string OptionError(std::string_view name, std::string_view problem, std::st
                         bool afterColon = true);
 
 // What each option accepts, as the messages and the help text show it.
-std::string AllowedText(const RealRule& rule);  // "1 to 6 Gbps"
-std::string PresetAllowedText();                // "0 to 7"
-std::string SamplesPerBitAllowedText();         // "16, 32, 64, 128, 256"
-std::string FlatnessAllowedText();              // "10 comma-separated levels, each -5 to 5 dB"
+std::string AllowedText(const RealRule& rule);   // "1 to 6 Gbps"
+std::string AllowedText(const WholeRule& rule);  // "64 to 4096 pixels"
+std::string PresetAllowedText();                 // "0 to 7"
+std::string SamplesPerBitAllowedText();          // "16, 32, 64, 128, 256"
+std::string FlatnessAllowedText();               // "10 comma-separated levels, each -5 to 5 dB"
 
 Checked<double> CheckReal(const RealRule& rule, std::string_view text);
+Checked<int> CheckWhole(const WholeRule& rule, std::string_view text);
 Checked<int> CheckPreset(std::string_view text);
 // A power of two within the spin control's exponents.
 Checked<int> CheckSamplesPerBit(std::string_view text);

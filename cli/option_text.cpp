@@ -22,13 +22,13 @@ std::optional<int> ParseWholeNumber(std::string_view text) {
   return value;
 }
 
-std::vector<std::string_view> SplitAtCommas(std::string_view text) {
+std::vector<std::string_view> SplitAt(std::string_view text, char separator) {
   std::vector<std::string_view> fields;
   for (;;) {
-    const std::size_t comma = text.find(',');
-    fields.push_back(text.substr(0, comma));
-    if (comma == std::string_view::npos) return fields;
-    text.remove_prefix(comma + 1);
+    const std::size_t at = text.find(separator);
+    fields.push_back(text.substr(0, at));
+    if (at == std::string_view::npos) return fields;
+    text.remove_prefix(at + 1);
   }
 }
 

@@ -15,8 +15,8 @@ std::optional<double> ParseFiniteReal(std::string_view text);
 // The whole of text as a decimal integer that fits an int ("3.0" and "1e2" are refused).
 std::optional<int> ParseWholeNumber(std::string_view text);
 
-// The fields between commas; "" is one empty field, "a," two fields.
-std::vector<std::string_view> SplitAtCommas(std::string_view text);
+// The fields between separators; "" is one empty field, "a," two fields (for ',').
+std::vector<std::string_view> SplitAt(std::string_view text, char separator);
 
 // text in single quotes, control characters written as \xHH, so that a message that
 // quotes it stays on one line.

@@ -5,27 +5,50 @@
 #include "cli/csv_export.h"
 #include "cli/engine_document.h"
 #include "cli/engine_setup.h"
+#include "cli/metrics_table.h"
+#include "cli/png_export.h"
 #include "cli/run_summary.h"
+#include "cli/sweep_run.h"
 
 namespace tovan {
 
-int RunCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
+namespace {
+
+void Write(std::ostream& out, const std::string& text) {
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+// What goes to stdout: the document, else the metrics table, else (when no file is
+// asked for either) the summary.
+void WriteStdout(SignalEngine& engine, const CliOptions& options, std::ostream& out) {
+  if (options.json)
+    Write(out, EngineDocument(engine, {options.metrics, options.stages}) + "\n");
+  else if (options.metrics)
+    Write(out, MetricsTable(MeasureEngineEye(engine)));
+  else if (!options.csvDirectory && !options.pngTimePath && !options.pngFreqPath)
+    Write(out, RunSummary(engine));
+  out.flush();
+}
+
+std::string WriteFiles(SignalEngine& engine, const CliOptions& options) {
+  std::string problem;
+  if (options.csvDirectory) problem = WriteCsvFiles(engine, *options.csvDirectory);
+  if (problem.empty()) problem = WritePngFiles(engine, options);
+  return problem;
+}
+
+}  // namespace
+
+int RunCommand(const CliOptions& options, std::ostream& out, std::ostream& err,
+               bool errIsTerminal) {
+  if (options.sweep) return RunSweep(options, out, err, errIsTerminal);
   const auto engine = std::make_unique<SignalEngine>();
   ConfigureEngine(*engine, options);
-  if (options.json) {
-    const std::string document = EngineDocument(*engine, options.stages);
-    out.write(document.data(), static_cast<std::streamsize>(document.size()));
-    out << '\n';
+  WriteStdout(*engine, options, out);
+  if (const std::string problem = WriteFiles(*engine, options); !problem.empty()) {
+    err << "tovan-cli: " << problem << '\n';
+    return 1;
   }
-  if (options.csvDirectory) {
-    const std::string problem = WriteCsvFiles(*engine, *options.csvDirectory);
-    if (!problem.empty()) {
-      err << "tovan-cli: " << problem << '\n';
-      return 1;
-    }
-  }
-  if (!options.json && !options.csvDirectory) out << RunSummary(*engine);
-  out.flush();
   if (engine->Failed()) {
     err << "tovan-cli: the computation failed; the results written are those of the last "
            "stages that finished\n";

@@ -26,6 +26,8 @@ QByteArray Drawing(const PlotFrame& frame, QSize size) {
   QBuffer buffer(&document);
   QSvgGenerator generator;
   generator.setOutputDevice(&buffer);
+  // 96 dots per inch: the document is as many CSS pixels wide as the picture.
+  generator.setResolution(96);
   generator.setSize(size);
   generator.setViewBox(QRect(QPoint(0, 0), size));
   generator.setTitle("Tovan");

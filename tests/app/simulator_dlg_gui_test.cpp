@@ -18,6 +18,8 @@
 #include "app/simulator_app.h"
 #include "app/simulator_dlg.h"
 #include "app/surface_format.h"
+#include "plot/freq_domain_view.h"
+#include "plot/time_domain_view.h"
 
 using namespace tovan;
 
@@ -278,11 +280,40 @@ class SimulatorDlgTest : public QObject {
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
   }
 
+  void largerWindowGrowsThePlotsOnly() {
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QCOMPARE(dialog->minimumSize(), dialog->size());
+    auto place = [this](int id) { return FindControl<QWidget>(client, id)->geometry(); };
+    const QSize timeSize = dialog->TimeView()->size();
+    const QSize freqSize = dialog->FreqView()->size();
+    const QRect slider = place(1002), grid = place(1023), magnitude = place(1026);
+    const QRect toggle = place(1055), freqFrame = place(1027);
+    // 245 extra pixels split as the plots' template heights, 144 : 101.
+    dialog->resize(dialog->width() + 300, dialog->height() + 245);
+    QTRY_COMPARE(dialog->TimeView()->size(), timeSize + QSize(300, 144));
+    QCOMPARE(dialog->FreqView()->size(), freqSize + QSize(300, 101));
+    QCOMPARE(place(1027).topLeft(), freqFrame.topLeft() + QPoint(0, 144));
+    QCOMPARE(place(1002), slider);
+    QCOMPARE(place(1023), grid.translated(300, 0));
+    QCOMPARE(place(1026), magnitude.translated(300, 144));
+    QCOMPARE(place(1055), toggle.translated(0, 245));
+    // The projection follows the new size: shorter side 250 units.
+    const QSize pixels = dialog->TimeView()->PixelSize();
+    QTRY_COMPARE(dialog->TimeView()->Extent().height, 250.0f);
+    QVERIFY(qAbs(dialog->TimeView()->Extent().width -
+                 250.0 * pixels.width() / pixels.height()) < 1e-3);
+    // Smaller than the template is not allowed.
+    dialog->resize(100, 100);
+    QTRY_COMPARE(dialog->size(), dialog->minimumSize());
+    QCOMPARE(dialog->TimeView()->size(), timeSize);
+  }
+
   void fileExitCloses() {
     dialog->show();
     QAction* exit = nullptr;
     for (QAction* menu : dialog->findChild<QMenuBar*>()->actions())
-      if (menu->text() == "File") exit = menu->menu()->actions().value(0);
+      if (menu->text() == "File") exit = menu->menu()->actions().value(4);
     QVERIFY(exit);
     QCOMPARE(exit->text(), QString("Exit"));
     exit->trigger();

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/png_export.h"
+
 namespace tovan {
 namespace {
 
@@ -61,6 +63,33 @@ TEST(ParseCommandLine, EveryOptionReachesItsField) {
   EXPECT_EQ(o.flatnessDb, levels);
   EXPECT_TRUE(o.threeCells && o.json && o.stages);
   EXPECT_EQ(o.csvDirectory, "out dir");
+}
+
+TEST(ParseCommandLine, MetricsAndSweepReachTheirFields) {
+  const ParsedCommandLine parsed =
+      Parse({"--metrics", "--json", "--sweep", "flatness2=-1:1:0.5", "--three-cells"});
+  ASSERT_EQ(parsed.kind, CommandKind::kRun) << parsed.text;
+  EXPECT_TRUE(parsed.options.metrics);
+  ASSERT_TRUE(parsed.options.sweep);
+  EXPECT_EQ(parsed.options.sweep->parameter.kind, SweepKind::kFlatnessLevel);
+  EXPECT_EQ(parsed.options.sweep->parameter.level, 1);
+  EXPECT_EQ(parsed.options.sweep->values, (std::vector<double>{-1, -0.5, 0, 0.5, 1}));
+}
+
+TEST(ParseCommandLine, PicturesHaveADefaultSizeWhereTheyCanBeDrawn) {
+  const ParsedCommandLine parsed = Parse({"--png-time", "t.png", "--height", "300"});
+  if (!PngExportAvailable()) {
+    EXPECT_EQ(parsed.kind, CommandKind::kError);
+    EXPECT_EQ(parsed.text,
+              "tovan-cli: --png-time: PNG export is not in this build (it was built without the "
+              "desktop libraries)");
+    return;
+  }
+  ASSERT_EQ(parsed.kind, CommandKind::kRun) << parsed.text;
+  EXPECT_EQ(parsed.options.pngTimePath, "t.png");
+  EXPECT_FALSE(parsed.options.pngFreqPath);
+  EXPECT_EQ(parsed.options.pngWidth, 800);
+  EXPECT_EQ(parsed.options.pngHeight, 300);
 }
 
 TEST(ParseCommandLine, NoPresetKeepsTheEngineDefaults) {
@@ -126,6 +155,20 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"--csv", ""}, "tovan-cli: --csv needs a value (allowed: a directory path)"},
         BadCase{{"--bitrate", "2\n--json"},
                 "tovan-cli: --bitrate: '2\\x0a--json' is not a finite decimal number" + kBitrate},
+        BadCase{{"--sweep", "bandwidth=1:5:1", "--bandwidth", "3"},
+                "tovan-cli: --sweep bandwidth and --bandwidth exclude each other"},
+        BadCase{{"--sweep", "flatness7=1:5:1", "--flatness", "0,0,0,0,0,0,0,0,0,0"},
+                "tovan-cli: --sweep flatness7 and --flatness exclude each other"},
+        BadCase{{"--no-preset", "--sweep", "preset=0:2:1"},
+                "tovan-cli: --sweep preset and --no-preset exclude each other"},
+        BadCase{{"--sweep", "rolloff=0:100:50", "--csv", "out"},
+                "tovan-cli: --sweep and --csv exclude each other"},
+        BadCase{{"--sweep", "rolloff=0:100:50", "--json", "--stages"},
+                "tovan-cli: --sweep and --stages exclude each other"},
+        BadCase{{"--width", "640"}, "tovan-cli: --width needs --png-time or --png-freq"},
+        BadCase{{"--sweep", "rolloff=0:100:0"},
+                "tovan-cli: --sweep: rolloff STEP '0' is zero (allowed: a STEP from START "
+                "towards STOP)"},
         // Values are checked after the structure, so the unknown argument is reported first.
         BadCase{{"--bitrate", "9", "--what"},
                 "tovan-cli: unknown argument '--what' (see --help)"}));

@@ -3,15 +3,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "engine/scope_preset_table.h"
 #include "engine_json_expectations.h"
+#include "measure/engine_eye.h"
 
 namespace tovan {
 namespace {
 
 using cli_test::SameCoefficients;
+using cli_test::SameEyeComparison;
 using cli_test::SameNumber;
 using cli_test::SameValues;
 using ::testing::ElementsAre;
@@ -24,7 +27,7 @@ std::vector<std::string> Keys(const nlohmann::ordered_json& object) {
 
 TEST(EngineDocument, KeysInTheirOrder) {
   SignalEngine engine;
-  const auto document = nlohmann::ordered_json::parse(EngineDocument(engine, false));
+  const auto document = nlohmann::ordered_json::parse(EngineDocument(engine));
   EXPECT_THAT(Keys(document), ElementsAre("parameters", "failed", "inputTraces", "outputTraces",
                                           "scopeMagnitudeTrace", "scopePhaseTrace",
                                           "outputSpectrumTrace", "inputSpectrumTrace"));
@@ -33,13 +36,34 @@ TEST(EngineDocument, KeysInTheirOrder) {
                           "groupDelay", "flatnessLevels", "show3BitCells", "noiseAmplitude"));
 }
 
+TEST(EngineDocument, MetricsFollowTheTracesAndAreTheMeasuredEye) {
+  const auto configure = [](SignalEngine& engine) {
+    ApplyScopePreset(engine, 2);
+    engine.show3BitCells.Write(true);
+  };
+  SignalEngine engine;
+  configure(engine);
+  const auto document =
+      nlohmann::ordered_json::parse(EngineDocument(engine, {.metrics = true, .stages = true}));
+  EXPECT_THAT(Keys(document),
+              ElementsAre("parameters", "failed", "inputTraces", "outputTraces",
+                          "scopeMagnitudeTrace", "scopePhaseTrace", "outputSpectrumTrace",
+                          "inputSpectrumTrace", "metrics", "stages"));
+  EXPECT_THAT(Keys(document["metrics"]), ElementsAre("input", "output", "difference"));
+  SignalEngine fresh;
+  configure(fresh);
+  const EyeComparison eye = MeasureEngineEye(fresh);
+  EXPECT_TRUE(SameEyeComparison(nlohmann::json::parse(document["metrics"].dump()), eye));
+  EXPECT_FALSE(std::isnan(eye.output.jitterPp));  // a real measurement, not all nulls
+}
+
 TEST(EngineDocument, ParametersAreThePublicCellsInEngineUnits) {
   SignalEngine engine;
   engine.risetime.Write(0.1205);
   engine.groupDelay.Write(-0.045);
   engine.flatnessLevels[9].Write(2.5);
   engine.show3BitCells.Write(true);
-  const auto parameters = nlohmann::json::parse(EngineDocument(engine, false))["parameters"];
+  const auto parameters = nlohmann::json::parse(EngineDocument(engine))["parameters"];
   EXPECT_TRUE(SameNumber(parameters["bitrate"], 3.125));
   EXPECT_TRUE(SameNumber(parameters["risetime"], 0.1205));
   EXPECT_EQ(parameters["samplesPerBit"], 32);
@@ -54,7 +78,7 @@ TEST(EngineDocument, ParametersAreThePublicCellsInEngineUnits) {
 TEST(StageDocument, StagesInPipelineOrderWithTheEngineIntermediates) {
   SignalEngine engine;
   ApplyScopePreset(engine, 0);
-  const auto document = nlohmann::ordered_json::parse(EngineDocument(engine, true));
+  const auto document = nlohmann::ordered_json::parse(EngineDocument(engine, {.stages = true}));
   ASSERT_TRUE(document.contains("stages"));
   const auto& stages = document["stages"];
   EXPECT_THAT(
@@ -93,16 +117,16 @@ TEST(StageDocument, StagesInPipelineOrderWithTheEngineIntermediates) {
 
 TEST(StageDocument, PowerLawIsNullWhenNotFitted) {
   SignalEngine engine;  // group delay 0: nothing to fit
-  const auto document = nlohmann::json::parse(EngineDocument(engine, true));
+  const auto document = nlohmann::json::parse(EngineDocument(engine, {.stages = true}));
   ASSERT_FALSE(engine.Diagnostics().powerLawFitted);
   EXPECT_TRUE(document["stages"]["powerLaw"].is_null());
 }
 
 TEST(StageDocument, WritingTheStagesRecomputesNothing) {
   SignalEngine engine;
-  EngineDocument(engine, false);
+  EngineDocument(engine);
   const StageCounts before = engine.RecomputeCounts();
-  EngineDocument(engine, true);
+  EngineDocument(engine, {.stages = true});
   EXPECT_EQ(engine.RecomputeCounts(), before);
 }
 

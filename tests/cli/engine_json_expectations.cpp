@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <string>
+#include <utility>
 
 namespace tovan::cli_test {
 
@@ -97,6 +99,37 @@ AssertionResult SameCoefficients(const nlohmann::json& j, const RationalFunction
   if (AssertionResult r = SameValues(j["denominatorCoefficients"], copy.DenominatorCoefficients());
       !r)
     return AssertionFailure() << "denominator" << r.message();
+  return AssertionSuccess();
+}
+
+AssertionResult SameEyeMetrics(const nlohmann::json& j, const EyeMetrics& m) {
+  // The keys the documents promise, spelled out here rather than taken from the code.
+  const std::pair<const char*, double> expected[] = {
+      {"eyeHeight", m.eyeHeight},  {"eyeHeightBest", m.eyeHeightBest}, {"bestPhase", m.bestPhase},
+      {"eyeWidth", m.eyeWidth},    {"eyeWidthUi", m.eyeWidthUi},       {"jitterPp", m.jitterPp},
+      {"jitterRms", m.jitterRms},  {"rise1090", m.rise1090},           {"fall1090", m.fall1090},
+      {"rise2080", m.rise2080},    {"fall2080", m.fall2080},           {"overshoot", m.overshoot},
+      {"undershoot", m.undershoot}};
+  if (!j.is_object() || j.size() != std::size(expected))
+    return AssertionFailure() << "not an object of 13 figures: " << j.dump().substr(0, 120);
+  for (const auto& [key, value] : expected) {
+    if (!j.contains(key)) return AssertionFailure() << "no " << key;
+    if (AssertionResult r = SameNumber(j[key], value); !r)
+      return AssertionFailure() << key << ": " << r.message();
+  }
+  return AssertionSuccess();
+}
+
+AssertionResult SameEyeComparison(const nlohmann::json& j, const EyeComparison& eye) {
+  if (!j.is_object() || j.size() != 3)
+    return AssertionFailure() << "not {input, output, difference}: " << j.dump().substr(0, 120);
+  const std::pair<const char*, const EyeMetrics*> sides[] = {
+      {"input", &eye.input}, {"output", &eye.output}, {"difference", &eye.difference}};
+  for (const auto& [side, metrics] : sides) {
+    if (!j.contains(side)) return AssertionFailure() << "no " << side;
+    if (AssertionResult r = SameEyeMetrics(j[side], *metrics); !r)
+      return AssertionFailure() << side << "." << r.message();
+  }
   return AssertionSuccess();
 }
 

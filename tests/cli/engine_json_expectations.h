@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "measure/engine_eye.h"
 #include "numeric/complex_vector.h"
 #include "numeric/int_vector.h"
 #include "numeric/row_matrix.h"
@@ -24,5 +25,10 @@ namespace tovan::cli_test {
 ::testing::AssertionResult SameColumns(const nlohmann::json& j, const Matrix& m);
 ::testing::AssertionResult SameTable(const nlohmann::json& j, const SampleTable& table);
 ::testing::AssertionResult SameCoefficients(const nlohmann::json& j, const RationalFunction& f);
+// j has exactly the thirteen keys of the documents' eye figures (eyeHeight ...
+// undershoot), each with the identical number (null for NaN).
+::testing::AssertionResult SameEyeMetrics(const nlohmann::json& j, const EyeMetrics& m);
+// j is {"input", "output", "difference"}, each as SameEyeMetrics.
+::testing::AssertionResult SameEyeComparison(const nlohmann::json& j, const EyeComparison& eye);
 
 }  // namespace tovan::cli_test

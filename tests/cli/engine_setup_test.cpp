@@ -91,5 +91,69 @@ TEST(ConfigureEngine, ComputesNothing) {
   for (const int count : engine.RecomputeCounts()) EXPECT_EQ(count, 1);
 }
 
+// Every public value cell of the engine, flattened, to see which a write changed.
+std::vector<double> CellValues(const SignalEngine& e) {
+  std::vector<double> v{double(e.show3BitCells.value),
+                        e.highLevel.value,
+                        e.lowLevel.value,
+                        double(e.samplesPerBit.value),
+                        e.bitrate.value,
+                        e.risetime.value,
+                        e.groupDelay.value,
+                        e.noiseAmplitude.value,
+                        e.bandwidth.value,
+                        e.rolloff.value};
+  for (const InputCell<double>& level : e.flatnessLevels) v.push_back(level.value);
+  return v;
+}
+
+struct SweptCell {
+  SweptParameter parameter;
+  double value;     // in the option's units
+  int cellIndex;    // into CellValues
+  double expected;  // in the engine's units
+};
+
+void PrintTo(const SweptCell& c, std::ostream* os) { *os << c.parameter.name; }
+
+class WritesOneSweptCell : public ::testing::TestWithParam<SweptCell> {};
+
+TEST_P(WritesOneSweptCell, InEngineUnitsAndNothingElse) {
+  const SweptCell& c = GetParam();
+  CliOptions options;
+  options.preset = 3;
+  SignalEngine engine;
+  ConfigureEngine(engine, options);
+  std::vector<double> expected = CellValues(engine);
+  expected[c.cellIndex] = c.expected;
+  WriteSweptValue(engine, options, c.parameter, c.value);
+  EXPECT_EQ(CellValues(engine), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Parameters, WritesOneSweptCell,
+    ::testing::Values(SweptCell{{SweepKind::kBitrate, 0, "bitrate"}, 2.5, 4, 2.5},
+                      SweptCell{{SweepKind::kRisetime, 0, "risetime"}, 120.0, 5, 0.12},
+                      SweptCell{{SweepKind::kSamplesPerBit, 0, "samples-per-bit"}, 64.0, 3, 64.0},
+                      SweptCell{{SweepKind::kBandwidth, 0, "bandwidth"}, 9.5, 8, 9.5},
+                      SweptCell{{SweepKind::kRolloff, 0, "rolloff"}, 100.0, 9, 100.0},
+                      SweptCell{{SweepKind::kGroupDelay, 0, "group-delay"}, -45.0, 6, -0.045},
+                      SweptCell{{SweepKind::kFlatnessLevel, 0, "flatness1"}, 2.5, 10, 2.5},
+                      SweptCell{{SweepKind::kFlatnessLevel, 9, "flatness10"}, -1.5, 19, -1.5}));
+
+TEST(WriteSweptValue, APresetIsReappliedUnderTheExplicitValues) {
+  CliOptions options;
+  options.preset = 0;
+  options.bandwidthGhz = 8.0;
+  options.flatnessDb = std::array<double, 10>{};
+  SignalEngine engine;
+  ConfigureEngine(engine, options);
+  WriteSweptValue(engine, options, {SweepKind::kPreset, 0, "preset"}, 3.0);
+  EXPECT_EQ(engine.bandwidth.value, 8.0);           // explicit
+  EXPECT_EQ(engine.rolloff.value, 440.0);           // preset 3's row
+  EXPECT_EQ(engine.groupDelay.value, -60 * 0.001);  // the row's integer times 0.001
+  for (const InputCell<double>& level : engine.flatnessLevels) EXPECT_EQ(level.value, 0.0);
+}
+
 }  // namespace
 }  // namespace tovan

@@ -73,6 +73,16 @@ TEST(JsonWriter, KeysAreEscaped) {
   EXPECT_EQ(parsed[key], 1);
 }
 
+TEST(JsonWriter, StringValuesAreEscapedAndSeparated) {
+  const std::string value = "tab\t \"x\" \x01";
+  JsonWriter writer;
+  writer.BeginArray();
+  writer.String(value);
+  writer.String("");
+  writer.EndArray();
+  EXPECT_EQ(json::parse(writer.Text()), json::array({value, ""})) << writer.Text();
+}
+
 TEST(JsonWriter, TakeTextHandsOverTheDocument) {
   JsonWriter writer;
   writer.BeginArray();

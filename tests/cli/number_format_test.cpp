@@ -83,5 +83,13 @@ TEST(AppendShortest, AppendsAfterExistingText) {
   EXPECT_EQ(text, "x=0.52.0");
 }
 
+TEST(PlainText, DropsOnlyThePointZero) {
+  EXPECT_EQ(PlainText(6.0), "6");
+  EXPECT_EQ(PlainText(-300.0), "-300");
+  EXPECT_EQ(PlainText(1.3), "1.3");
+  EXPECT_EQ(PlainText(3 * 0.1), "0.30000000000000004");
+  EXPECT_EQ(PlainText(2.5e-7), "2.5e-07");
+}
+
 }  // namespace
 }  // namespace tovan

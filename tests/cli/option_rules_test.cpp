@@ -62,6 +62,19 @@ TEST(CheckReal, ValuesOffTheSliderGridAreKept) {
   EXPECT_EQ(CheckReal(kBitrateRule, "3.1234").value, 3.1234);
 }
 
+TEST(CheckWhole, PictureSidesWithinTheirBounds) {
+  EXPECT_EQ(AllowedText(kPngWidthRule), "64 to 4096 pixels");
+  EXPECT_EQ(CheckWhole(kPngWidthRule, "64").value, 64);
+  EXPECT_EQ(CheckWhole(kPngHeightRule, "4096").value, 4096);
+  EXPECT_EQ(CheckWhole(kPngWidthRule, "63").error,
+            "tovan-cli: --width: '63' is out of range (allowed: 64 to 4096 pixels)");
+  EXPECT_EQ(CheckWhole(kPngHeightRule, "480.5").error,
+            "tovan-cli: --height: '480.5' is not a whole number (allowed: 64 to 4096 pixels)");
+  EXPECT_EQ(CheckWhole(kPngHeightRule, "99999999999").error,
+            "tovan-cli: --height: '99999999999' is not a whole number (allowed: 64 to 4096 "
+            "pixels)");
+}
+
 TEST(CheckPreset, AcceptsTheEightRows) {
   for (int p = 0; p < 8; ++p) EXPECT_EQ(CheckPreset(std::to_string(p)).value, p);
 }

@@ -47,13 +47,14 @@ TEST(ParseWholeNumber, RefusesEverythingElse) {
     EXPECT_FALSE(ParseWholeNumber(text).has_value()) << text;
 }
 
-TEST(SplitAtCommas, KeepsEmptyFields) {
+TEST(SplitAt, KeepsEmptyFields) {
   using ::testing::ElementsAre;
-  EXPECT_THAT(SplitAtCommas(""), ElementsAre(""));
-  EXPECT_THAT(SplitAtCommas("a"), ElementsAre("a"));
-  EXPECT_THAT(SplitAtCommas("a,b"), ElementsAre("a", "b"));
-  EXPECT_THAT(SplitAtCommas("a,"), ElementsAre("a", ""));
-  EXPECT_THAT(SplitAtCommas(",,"), ElementsAre("", "", ""));
+  EXPECT_THAT(SplitAt("", ','), ElementsAre(""));
+  EXPECT_THAT(SplitAt("a", ','), ElementsAre("a"));
+  EXPECT_THAT(SplitAt("a,b", ','), ElementsAre("a", "b"));
+  EXPECT_THAT(SplitAt("a,", ','), ElementsAre("a", ""));
+  EXPECT_THAT(SplitAt(",,", ','), ElementsAre("", "", ""));
+  EXPECT_THAT(SplitAt("1:2,5:0.5", ':'), ElementsAre("1", "2,5", "0.5"));
 }
 
 TEST(Quoted, EscapesControlCharactersSoTheTextStaysOnOneLine) {

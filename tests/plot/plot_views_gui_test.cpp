@@ -126,6 +126,29 @@ class PlotViewsTest : public QObject {
     QCOMPARE(Count(freqView->grabFramebuffer(), kGreen), 0);
   }
 
+  void resizedPlaceholderResizesThePaneAndItsProjection() {
+    timeFrame->resize(526, 206);
+    QTRY_COMPARE(timeView->size(), timeFrame->contentsRect().size());
+    const QSize pixels = timeView->PixelSize();
+    QVERIFY(pixels.width() > pixels.height());
+    // Wider than high: 250 units high, 250 x width / height wide.
+    QTRY_COMPARE(timeView->Extent().height, 250.0f);
+    QVERIFY(qAbs(timeView->Extent().width - 250.0 * pixels.width() / pixels.height()) < 1e-3);
+    // The grid's nine columns sit at tenths of the new width.
+    const QImage frame = timeView->grabFramebuffer();
+    QCOMPARE(frame.size(), pixels);
+    for (int j = 1; j <= 9; ++j) {
+      const int x = static_cast<int>(j * frame.width() / 10.0);
+      const int greys =
+          qMax(CountInColumn(frame, x, kGrey), CountInColumn(frame, x - 1, kGrey));
+      QVERIFY2(greys > frame.height() / 4, qPrintable(QString::number(j)));
+    }
+    // Taller than wide: the width is now the 250-unit side.
+    freqFrame->resize(120, 300);
+    QTRY_COMPARE(freqView->size(), freqFrame->contentsRect().size());
+    QTRY_COMPARE(freqView->Extent().width, 250.0f);
+  }
+
   void threeBitCellsStillDrawBothTraces() {
     engine->show3BitCells.Write(true);
     const QImage frame = timeView->grabFramebuffer();

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <span>
+
+#include "cli/json_writer.h"
+#include "measure/engine_eye.h"
+
+namespace tovan {
+
+// The figures the documents carry, eyeHeight through undershoot, in the order of
+// kEyeMetricFields; the average-edge figures after them appear in the table only.
+std::span<const EyeMetricField> DocumentedEyeFields();
+
+// {"eyeHeight": ..., ..., "undershoot": ...}; NaN as null.
+void WriteEyeMetrics(JsonWriter& json, const EyeMetrics& metrics);
+// {"input": {...}, "output": {...}, "difference": {...}}.
+void WriteEyeComparison(JsonWriter& json, const EyeComparison& eye);
+
+}  // namespace tovan

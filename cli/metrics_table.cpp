@@ -1,0 +1,42 @@
+#include "cli/metrics_table.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace tovan {
+
+namespace {
+
+// The unit of each entry of kEyeMetricFields, in its order.
+constexpr std::array<const char*, kEyeMetricFields.size()> kUnits{
+    "V",  "V",  "UI", "ps", "UI", "ps", "ps", "ps", "ps",
+    "ps", "ps", "%",  "%",  "ps", "ps", "ps", "ps"};
+
+std::string Figure(double x) {
+  if (std::isnan(x)) return "-";
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6g", x);
+  return text;
+}
+
+std::string Line(const char* figure, const char* unit, const std::string& input,
+                 const std::string& output, const std::string& difference) {
+  char line[160];
+  std::snprintf(line, sizeof line, "%-16s %-4s %12s %12s %12s\n", figure, unit, input.c_str(),
+                output.c_str(), difference.c_str());
+  return line;
+}
+
+}  // namespace
+
+std::string MetricsTable(const EyeComparison& eye) {
+  std::string table = Line("figure", "unit", "input", "output", "difference");
+  for (std::size_t k = 0; k < kEyeMetricFields.size(); ++k) {
+    const EyeMetricField& field = kEyeMetricFields[k];
+    table += Line(field.key, kUnits[k], Figure(eye.input.*field.member),
+                  Figure(eye.output.*field.member), Figure(eye.difference.*field.member));
+  }
+  return table;
+}
+
+}  // namespace tovan
