@@ -2,14 +2,18 @@
 // directly.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
+#include "cli/png_export.h"
 #include "engine/scope_preset_table.h"
 #include "engine/signal_engine.h"
 #include "engine_json_expectations.h"
+#include "measure/engine_eye.h"
 #include "process_run.h"
 
 namespace tovan {
@@ -17,6 +21,7 @@ namespace {
 
 using cli_test::RunCli;
 using cli_test::SameColumns;
+using cli_test::SameEyeComparison;
 using cli_test::SameNumber;
 using cli_test::SameTable;
 using cli_test::SameValues;
@@ -107,6 +112,87 @@ TEST(TovanCliInformation, HelpAndVersionGoToStdout) {
   const cli_test::ProcessResult version = RunCli({"--version"});
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out, "tovan-cli 1.0\n");
+}
+
+TEST(TovanCliMetrics, JsonMetricsAreTheMeasuredEyeOfTheSameSettings) {
+  const auto document =
+      RunJson({"--preset", "3", "--three-cells", "--samples-per-bit", "64", "--metrics", "--json"});
+  SignalEngine engine;
+  ApplyScopePreset(engine, 3);
+  engine.show3BitCells.Write(true);
+  engine.samplesPerBit.Write(64);
+  ExpectSameTraces(document, engine);
+  EXPECT_TRUE(SameEyeComparison(document["metrics"], MeasureEngineEye(engine)));
+}
+
+TEST(TovanCliMetrics, WithoutJsonATableGoesToStdout) {
+  const cli_test::ProcessResult run = RunCli({"--metrics", "--risetime", "80"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 18) << run.out;
+  EXPECT_TRUE(run.out.starts_with("figure")) << run.out;
+  EXPECT_NE(run.out.find("\njitterPp "), std::string::npos) << run.out;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+TEST(TovanCliSweep, JsonRowsEqualSeparateRunsAtEachValue) {
+  const auto sweep = RunJson({"--preset", "5", "--sweep", "bandwidth=3:5:0.5", "--json"});
+  EXPECT_EQ(sweep["sweep"], "bandwidth");
+  ASSERT_EQ(sweep["rows"].size(), 5u);
+  for (int i = 0; i < 5; ++i) {
+    const double bandwidth = 3.0 + 0.5 * i;
+    const nlohmann::json& row = sweep["rows"][i];
+    EXPECT_TRUE(SameNumber(row["value"], bandwidth));
+    const auto separate =
+        RunJson({"--preset", "5", "--bandwidth", row["value"].dump(), "--metrics", "--json"});
+    EXPECT_EQ(row["metrics"], separate["metrics"]) << bandwidth;
+    SignalEngine engine;
+    ApplyScopePreset(engine, 5);
+    engine.bandwidth.Write(bandwidth);
+    EXPECT_TRUE(SameEyeComparison(row["metrics"], MeasureEngineEye(engine))) << bandwidth;
+  }
+}
+
+TEST(TovanCliSweep, CsvHasAHeaderAndOneRowPerValue) {
+  const cli_test::ProcessResult run = RunCli({"--sweep", "rolloff=480:0:-120"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  const std::vector<std::string> lines = SplitLines(run.out);
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_TRUE(lines[0].starts_with("rolloff,input_eyeHeight,input_eyeHeightBest,")) << lines[0];
+  EXPECT_TRUE(lines[0].ends_with(",difference_overshoot,difference_undershoot")) << lines[0];
+  const char* values[] = {"480.0,", "360.0,", "240.0,", "120.0,", "0.0,"};
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_TRUE(lines[i + 1].starts_with(values[i])) << lines[i + 1];
+    EXPECT_EQ(std::count(lines[i + 1].begin(), lines[i + 1].end(), ','), 39);
+  }
+}
+
+TEST(TovanCliSweep, AHundredPointBandwidthSweepTakesWellUnderASecond) {
+  const auto start = std::chrono::steady_clock::now();
+  const cli_test::ProcessResult run = RunCli({"--sweep", "bandwidth=1:10.9:0.1"});
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(SplitLines(run.out).size(), 101u);
+  EXPECT_TRUE(SplitLines(run.out).back().starts_with("10.9,"));
+  // The target is 0.2 s (bench/sweep_bench.cpp measures it); this bound leaves room
+  // for a loaded machine.
+  EXPECT_LT(elapsed.count(), 1.0);
+}
+
+TEST(TovanCliPictures, RefusedWhereThisBuildCannotDraw) {
+  if (PngExportAvailable()) GTEST_SKIP() << "this build draws pictures";
+  const cli_test::ProcessResult run = RunCli({"--png-freq", "f.png"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
+            "tovan-cli: --png-freq: PNG export is not in this build (it was built without the "
+            "desktop libraries)\n");
 }
 
 class TovanCliCsv : public ::testing::Test {
@@ -210,7 +296,74 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{{"--unknown-option"}, "'--unknown-option'", "see --help"},
         BadArguments{{"stray"}, "'stray'", "see --help"},
         BadArguments{{"--three-cells", "--three-cells"}, "--three-cells", "more than once"},
-        BadArguments{{"--stages"}, "--stages", "--json"}));
+        BadArguments{{"--stages"}, "--stages", "--json"},
+        // Non-finite, empty, overflowing and trailing-garbage numbers.
+        BadArguments{{"--bitrate", "inf"}, "--bitrate", "1 to 6 Gbps"},
+        BadArguments{{"--bitrate", "-inf"}, "--bitrate", "1 to 6 Gbps"},
+        BadArguments{{"--bitrate", ""}, "--bitrate", "1 to 6 Gbps"},
+        BadArguments{{"--risetime", "nan"}, "--risetime", "10 to 600 ps"},
+        BadArguments{{"--risetime", "1e999"}, "--risetime", "10 to 600 ps"},
+        BadArguments{{"--risetime", "55.5ps"}, "--risetime", "10 to 600 ps"},
+        BadArguments{{"--risetime", "601"}, "--risetime", "10 to 600 ps"},
+        BadArguments{{"--samples-per-bit", "32.0"}, "--samples-per-bit", "16, 32, 64, 128, 256"},
+        BadArguments{{"--samples-per-bit", "1e999"}, "--samples-per-bit", "16, 32, 64, 128, 256"},
+        BadArguments{{"--samples-per-bit", "48"}, "--samples-per-bit", "16, 32, 64, 128, 256"},
+        BadArguments{{"--bandwidth", "0x10"}, "--bandwidth", "1 to 20 GHz"},
+        BadArguments{{"--bandwidth", " 5"}, "--bandwidth", "1 to 20 GHz"},
+        BadArguments{{"--bandwidth", "-inf"}, "--bandwidth", "1 to 20 GHz"},
+        BadArguments{{"--rolloff", "481"}, "--rolloff", "0 to 480 dB/decade"},
+        BadArguments{{"--rolloff", "+20"}, "--rolloff", "0 to 480 dB/decade"},
+        BadArguments{{"--group-delay", "inf"}, "--group-delay", "-300 to 300 ps"},
+        BadArguments{{"--group-delay", "-1e999"}, "--group-delay", "-300 to 300 ps"},
+        BadArguments{{"--preset", "-1"}, "--preset", "0 to 7"},
+        BadArguments{{"--preset", "2.5"}, "--preset", "0 to 7"},
+        BadArguments{{"--preset", ""}, "--preset", "0 to 7"},
+        // Flatness levels: wrong counts and bad entries.
+        BadArguments{{"--flatness", "0,0,0,0,0,0,0,0,0,0,0"}, "--flatness", "11 levels, not 10"},
+        BadArguments{{"--flatness", "0,0,0,0,0,0,0,0,0"}, "--flatness", "9 levels, not 10"},
+        BadArguments{{"--flatness", ""}, "--flatness", "1 levels, not 10"},
+        BadArguments{{"--flatness", "0,0,0,0,nan,0,0,0,0,0"}, "--flatness", "level 5"},
+        BadArguments{{"--flatness", "0,0,0,0,0,0,0,0,0,"}, "--flatness", "level 10"},
+        BadArguments{{"--flatness", "0;0;0;0;0;0;0;0;0;0"}, "--flatness", "1 levels, not 10"},
+        // Repeated, unknown and conflicting options.
+        BadArguments{{"--preset", "0", "--preset", "1"}, "--preset", "more than once"},
+        BadArguments{{"--json", "--json"}, "--json", "more than once"},
+        BadArguments{{"--no-preset", "--preset", "0"}, "--no-preset", "exclude each other"},
+        BadArguments{{"-b", "3"}, "'-b'", "see --help"},
+        BadArguments{{"--Bitrate", "3"}, "'--Bitrate'", "see --help"},
+        BadArguments{{"--json=1"}, "--json", "takes no value"},
+        // Sweeps.
+        BadArguments{{"--sweep", "bandwidth=5:5:1"}, "--sweep", "START different from STOP"},
+        BadArguments{{"--sweep", "bandwidth=1:5:0"}, "--sweep", "towards STOP"},
+        BadArguments{{"--sweep", "bandwidth=1:5:-1"}, "--sweep", "towards STOP"},
+        BadArguments{{"--sweep", "volume=1:5:1"}, "--sweep", "flatness1 to flatness10"},
+        BadArguments{{"--sweep", "bandwidth=1:x:1"}, "--sweep", "1 to 20 GHz"},
+        BadArguments{{"--sweep", "bandwidth=1:inf:1"}, "--sweep", "1 to 20 GHz"},
+        BadArguments{{"--sweep", "bandwidth=1:20:0.001"}, "--sweep", "at most 1000 points"},
+        BadArguments{{"--sweep", "bandwidth=1:25:1"}, "--sweep", "1 to 20 GHz"},
+        BadArguments{{"--sweep", "bandwidth:1:2:1"}, "--sweep", "NAME=START:STOP:STEP"},
+        BadArguments{{"--sweep"}, "--sweep", "NAME=START:STOP:STEP"},
+        BadArguments{{"--sweep="}, "--sweep", "NAME=START:STOP:STEP"},
+        BadArguments{{"--sweep", "rolloff=0:20:10", "--sweep", "rolloff=0:40:20"},
+                     "--sweep",
+                     "more than once"},
+        BadArguments{{"--sweep", "bandwidth=1:5:1", "--bandwidth", "3"},
+                     "--sweep bandwidth",
+                     "exclude each other"},
+        BadArguments{
+            {"--sweep", "risetime=20:30:5", "--csv", "dir"}, "--csv", "exclude each other"},
+        // Picture options.
+        BadArguments{{"--width", "640"}, "--width", "--png-time or --png-freq"},
+        BadArguments{{"--height", "480", "--json"}, "--height", "--png-time or --png-freq"},
+        BadArguments{{"--png-time", "t.png", "--width", "10"}, "--width", "64 to 4096 pixels"},
+        BadArguments{{"--png-time", "t.png", "--width", "5000"}, "--width", "64 to 4096 pixels"},
+        BadArguments{{"--png-freq", "f.png", "--height", "1e3"}, "--height", "64 to 4096 pixels"},
+        BadArguments{{"--png-freq", "f.png", "--height", "abc"}, "--height", "64 to 4096 pixels"},
+        BadArguments{{"--png-freq", "f.png", "--height"}, "--height", "64 to 4096 pixels"},
+        BadArguments{{"--png-time", ""}, "--png-time", "a file path"},
+        BadArguments{{"--sweep", "bitrate=1:2:1", "--png-time", "t.png"},
+                     "--png-time",
+                     "exclude each other"}));
 
 }  // namespace
 }  // namespace tovan
