@@ -35,6 +35,8 @@ class CommandLineParser {
   CLI::Option* AddValue(const std::string& name, std::string& target, const std::string& typeName,
                         const std::string& description, const std::string& allowed);
   CLI::Option* AddFlag(const std::string& name, const std::string& description);
+  void AddEngineOptions();
+  void AddOutputOptions();
   std::string TranslateError(const CLI::ParseError& error) const;
   std::string FirstStructuralError() const;
   std::string ConflictError() const;
@@ -56,6 +58,12 @@ class CommandLineParser {
 
 CommandLineParser::CommandLineParser() {
   app_.allow_extras(true);  // unknown arguments are reported by FirstStructuralError
+  AddEngineOptions();
+  AddOutputOptions();
+  version_ = AddFlag("--version", "print the version and exit");
+}
+
+void CommandLineParser::AddEngineOptions() {
   preset_ = AddValue("--preset", raw_.preset, "N", "scope preset applied first, default 0",
                      PresetAllowedText());
   noPreset_ = AddFlag("--no-preset", "keep the engine's own scope defaults");
@@ -73,6 +81,10 @@ CommandLineParser::CommandLineParser() {
   flatness_ = AddValue("--flatness", raw_.flatness, "L1,...,L10", "flatness levels at 1 ... 10 GHz",
                        FlatnessAllowedText());
   threeCells_ = AddFlag("--three-cells", "three bit cells per trace instead of one");
+}
+
+void CommandLineParser::AddOutputOptions() {
+  const CliOptions defaults;
   json_ = AddFlag("--json", "write the results as one JSON document to stdout");
   stages_ = AddFlag("--stages", "add every intermediate stage to the JSON document");
   csv_ = AddValue("--csv", raw_.csv, "DIR", "write the traces as CSV files into DIR",
@@ -85,11 +97,12 @@ CommandLineParser::CommandLineParser() {
                       std::string(kFilePath));
   pngFreq_ = AddValue("--png-freq", raw_.pngFreq, "FILE",
                       "write the frequency view as a PNG picture", std::string(kFilePath));
-  width_ = AddValue("--width", raw_.width, "W", "picture width, default 800",
+  width_ = AddValue("--width", raw_.width, "W",
+                    "picture width, default " + std::to_string(defaults.pngWidth),
                     AllowedText(kPngWidthRule));
-  height_ = AddValue("--height", raw_.height, "H", "picture height, default 500",
+  height_ = AddValue("--height", raw_.height, "H",
+                     "picture height, default " + std::to_string(defaults.pngHeight),
                      AllowedText(kPngHeightRule));
-  version_ = AddFlag("--version", "print the version and exit");
 }
 
 CLI::Option* CommandLineParser::AddValue(const std::string& name, std::string& target,
