@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStringList>
 #include <QTextStream>
 
 #include "app/program_arguments.h"
@@ -9,14 +10,16 @@
 tovan::CSimulatorApp theApp;
 
 int main(int argc, char* argv[]) {
-  tovan::SetDefaultPlotSurfaceFormat();
-  QApplication application(argc, argv);
-  const std::optional<tovan::ProgramArguments> arguments =
-      tovan::ParseProgramArguments(QApplication::arguments().mid(1));
+  // Read before the application object exists, so that a usage error needs no display.
+  QStringList words;
+  for (int i = 1; i < argc; ++i) words << QString::fromLocal8Bit(argv[i]);
+  const std::optional<tovan::ProgramArguments> arguments = tovan::ParseProgramArguments(words);
   if (!arguments) {
     QTextStream(stderr) << tovan::kProgramUsage << "\n";
     return 2;
   }
+  tovan::SetDefaultPlotSurfaceFormat();
+  QApplication application(argc, argv);
   theApp.screenshotPath = arguments->screenshotPath;
   theApp.windowSize = arguments->windowSize;
   theApp.InitInstance();

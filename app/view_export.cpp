@@ -54,7 +54,8 @@ bool ExportView(CGLPlotWnd& view, const QString& path, ExportFormat format) {
 
 void RunExportViewCommand(QWidget* parent, CGLPlotWnd& view, const QString& title) {
   QString filter = kChoices[0].filter;
-  const QString chosen = QFileDialog::getSaveFileName(parent, title, QString(), FilterList(), &filter);
+  const QString chosen =
+      QFileDialog::getSaveFileName(parent, title, QString(), FilterList(), &filter);
   if (chosen.isEmpty()) return;
   const ExportChoice& choice = ExportChoiceForFilter(filter);
   const QString path = PathWithSuffix(chosen, choice);

@@ -12,7 +12,10 @@ namespace tovan {
 
 namespace {
 
-bool Drawable(QSize size) { return size.width() >= 1 && size.height() >= 1; }
+bool Drawable(QSize size) {
+  return size.width() >= 1 && size.height() >= 1 && size.width() <= kMaxExportSide &&
+         size.height() <= kMaxExportSide;
+}
 
 QImage Picture(const PlotFrame& frame, QSize size) {
   QImage image(size, QImage::Format_RGB32);

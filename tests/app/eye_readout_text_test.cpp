@@ -26,7 +26,8 @@ TEST_P(FigureTextTest, Formats) {
 INSTANTIATE_TEST_SUITE_P(
     Values, FigureTextTest,
     ::testing::Values(FigureCase{0.8, 3, false, "0.800"}, FigureCase{317.64, 1, false, "317.6"},
-                      FigureCase{-0.1449, 3, false, "-0.145"}, FigureCase{-0.00004, 3, false, "0.000"},
+                      FigureCase{-0.1449, 3, false, "-0.145"},
+                      FigureCase{-0.00004, 3, false, "0.000"},
                       FigureCase{-0.0, 1, false, "0.0"}, FigureCase{12.34, 1, true, "+12.3"},
                       FigureCase{-19.06, 1, true, "-19.1"}, FigureCase{0.04, 1, true, "0.0"},
                       FigureCase{kNaN, 1, false, "n/a"},

@@ -104,7 +104,8 @@ class ViewExportTest : public QObject {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray svg = file.readAll();
     const QSize pane = dialog->FreqView()->PixelSize();
-    QVERIFY(svg.contains(QString("viewBox=\"0 0 %1 %2\"").arg(pane.width()).arg(pane.height()).toLatin1()));
+    const QString viewBox = QString("viewBox=\"0 0 %1 %2\"").arg(pane.width()).arg(pane.height());
+    QVERIFY(svg.contains(viewBox.toLatin1()));
     QVERIFY(svg.contains(QColor(kCrimson).name().toLatin1()));
     QVERIFY(svg.count("<polyline") > 20);
   }
@@ -121,8 +122,9 @@ class ViewExportTest : public QObject {
       QVERIFY2(QFile::exists(QDir(folder).filePath(name)), name);
     QFile frequency(QDir(folder).filePath("frequency.csv"));
     QVERIFY(frequency.open(QIODevice::ReadOnly));
-    QCOMPARE(frequency.readLine().trimmed(),
-             QByteArray("frequency_ghz,magnitude_db,phase_deg,input_spectrum_db,output_spectrum_db"));
+    const QByteArray header =
+        "frequency_ghz,magnitude_db,phase_deg,input_spectrum_db,output_spectrum_db";
+    QCOMPARE(frequency.readLine().trimmed(), header);
     // One line per sample row of the output traces, after the header.
     QFile output(QDir(folder).filePath("output_traces.csv"));
     QVERIFY(output.open(QIODevice::ReadOnly));

@@ -99,6 +99,9 @@ TEST(RenderViewTest, EmptySizesGiveNothing) {
   EXPECT_TRUE(RenderTimeView(engine, QSize(0, 10)).isNull());
   EXPECT_TRUE(RenderFreqView(engine, QSize(10, -1)).isNull());
   EXPECT_TRUE(TimeViewSvg(engine, QSize(0, 0)).isEmpty());
+  EXPECT_TRUE(RenderTimeView(engine, QSize(16385, 10)).isNull());
+  EXPECT_TRUE(FreqViewSvg(engine, QSize(10, 100000)).isEmpty());
+  EXPECT_EQ(RenderFreqView(engine, QSize(16384, 1)).size(), QSize(16384, 1));
   QTemporaryDir dir;
   EXPECT_FALSE(ExportTimeViewPng(engine, dir.filePath("a.png"), 0, 5));
   EXPECT_FALSE(QFile::exists(dir.filePath("a.png")));
