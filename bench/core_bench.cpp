@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "engine/flatness_start_guess.h"
 #include "numeric/complex_vector.h"
 #include "numeric/constants.h"
 #include "optimize/rational_fit.h"
@@ -46,23 +47,6 @@ void BM_CoreFft(benchmark::State& state) {
 }
 BENCHMARK(BM_CoreFft)->Arg(12)->Arg(15);
 
-// The engine's start guess: zeros and poles alternating in pairs along the negative
-// real axis, geometric from 0.3 to 10 GHz.
-RationalFunction FlatnessStart() {
-  const double ratio = std::pow(2.0, std::log2(33.333333333333336) / 9);
-  double corner[10];
-  for (int k = 0; k < 10; ++k) corner[k] = 0.3 * std::pow(ratio, k);
-  FactoredPolynomial zeros(5), poles(5);
-  const int zeroIndex[5] = {1, 2, 5, 6, 9}, poleIndex[5] = {0, 3, 4, 7, 8};
-  for (int i = 0; i < 5; ++i) {
-    zeros[i] = {corner[zeroIndex[i]] * kMinusTwoPi, 0.0};
-    poles[i] = {corner[poleIndex[i]] * kMinusTwoPi, 0.0};
-  }
-  zeros.gain = 1.0;
-  poles.gain = 1.0;
-  return RationalFunction(zeros, poles);
-}
-
 // A gentle bump: +1 dB centred on 5 GHz, as linear ratios on 0 ... 10 GHz.
 SampleTable BumpTarget() {
   SampleTable target;
@@ -76,7 +60,7 @@ SampleTable BumpTarget() {
 }
 
 void BM_RationalMagnitudeFit(benchmark::State& state) {
-  const RationalFunction start = FlatnessStart();
+  const RationalFunction start = FlatnessStartGuess();
   start.NumeratorCoefficients();
   start.DenominatorCoefficients();
   const SampleTable target = BumpTarget();

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "engine/delay_compensation.h"
+#include "engine/flatness_start_guess.h"
 #include "engine/signal_engine.h"
 #include "engine/slow_root_cancellation.h"
 #include "numeric/constants.h"
@@ -27,24 +28,6 @@ double ButterworthPointOfTenthDb(const Cascade& prototype, double bandwidth) {
     value = prototype.MagnitudeDb(x);
   } while (search.Advance(x, value));
   return x;
-}
-
-// Five real zeros and five real poles alternating along the negative real axis,
-// geometric from 0.3 to 10 GHz.
-RationalFunction FlatnessStartGuess() {
-  const double ratio = std::pow(2.0, std::log2(33.333333333333336) / 9);
-  double corner[10];
-  for (int k = 0; k < 10; ++k) corner[k] = 0.3 * std::pow(ratio, k);
-  FactoredPolynomial zeros(5), poles(5);
-  const int zeroIndex[5] = {1, 2, 5, 6, 9};
-  const int poleIndex[5] = {0, 3, 4, 7, 8};
-  for (int i = 0; i < 5; ++i) {
-    zeros[i] = Complex{corner[zeroIndex[i]] * kMinusTwoPi, 0.0};
-    poles[i] = Complex{corner[poleIndex[i]] * kMinusTwoPi, 0.0};
-  }
-  zeros.gain = 1.0;
-  poles.gain = 1.0;
-  return RationalFunction(zeros, poles);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <complex>
 #include <vector>
 
+#include "engine/flatness_start_guess.h"
 #include "numeric/constants.h"
 #include "transfer/factored_polynomial.h"
 #include "transfer/interpolator.h"
@@ -36,22 +37,6 @@ SampleTable Grid(int count, double step) {
   t.abscissae = Vector::Ramp(count, 0.0, step);
   t.ordinates = Vector(count);
   return t;
-}
-
-// The flatness fit's start: five real zeros and five real poles alternating in pairs.
-RationalFunction FlatnessStart() {
-  const double ratio = std::pow(2.0, std::log2(33.333333333333336) / 9);
-  double corner[10];
-  for (int k = 0; k < 10; ++k) corner[k] = 0.3 * std::pow(ratio, k);
-  FactoredPolynomial zeros(5), poles(5);
-  const int zeroIndex[5] = {1, 2, 5, 6, 9}, poleIndex[5] = {0, 3, 4, 7, 8};
-  for (int i = 0; i < 5; ++i) {
-    zeros[i] = {corner[zeroIndex[i]] * kMinusTwoPi, 0.0};
-    poles[i] = {corner[poleIndex[i]] * kMinusTwoPi, 0.0};
-  }
-  zeros.gain = 1.0;
-  poles.gain = 1.0;
-  return RationalFunction(zeros, poles);
 }
 
 TEST(RationalFitTest, ModelValuesAreTheMagnitudeOnTheImaginaryAxis) {
@@ -155,7 +140,7 @@ TEST(RationalFitTest, RecoversAKnownMagnitudeFromTwoStarts) {
 TEST(RationalFitTest, FlatnessFitOfFlatLevelsMatchesTheIndependentModel) {
   SampleTable target = Grid(101, 0.1);
   for (int j = 0; j < 101; ++j) target.ordinates[j] = 1.0;
-  RationalFit fit(FlatnessStart(), target, Vector(101, 1.0), 0.0004, 1000, false);
+  RationalFit fit(FlatnessStartGuess(), target, Vector(101, 1.0), 0.0004, 1000, false);
   fit.Fit();
   const double want[12] = {185484.1709885061,  123517.75116895819, 29961.72349478779,  2758.6261513123895,
                            95.65310754188857,  0.9915586486338513, 183533.26420169295, 122242.35028424472,
@@ -176,7 +161,7 @@ TEST(RationalFitTest, FlatnessFitOfABumpMatchesTheIndependentModel) {
   for (int j = 0; j < 101; ++j) target.ordinates[j] = std::pow(10.0, target.ordinates[j] * 0.05);
   EXPECT_EQ(target.ordinates[1], 0.9998524502665321);
   EXPECT_EQ(target.ordinates[2], 0.9997138627729447);
-  RationalFit fit(FlatnessStart(), target, Vector(101, 1.0), 0.0004, 1000, false);
+  RationalFit fit(FlatnessStartGuess(), target, Vector(101, 1.0), 0.0004, 1000, false);
   fit.Fit();
   const double want[12] = {185484.1709885061,  140838.42172294605, 27050.07584143947,  3962.748133534301,
                            59.4853033364483,   2.0949509243763575, 186313.75564255117, 140855.67944329837,
@@ -190,12 +175,12 @@ TEST(RationalFitTest, FlatnessFitOfABumpMatchesTheIndependentModel) {
 TEST(FitRationalFunctionTest, ReturnsTheFitInCoefficientFormOnly) {
   SampleTable target = Grid(101, 0.1);
   for (int j = 0; j < 101; ++j) target.ordinates[j] = 1.0;
-  const RationalFunction fitted = FitRationalFunction(FlatnessStart(), target, Vector(101, 1.0), 0.0004, 1000, false);
+  const RationalFunction fitted = FitRationalFunction(FlatnessStartGuess(), target, Vector(101, 1.0), 0.0004, 1000, false);
   EXPECT_TRUE(fitted.HasNumeratorCoefficients());
   EXPECT_TRUE(fitted.HasDenominatorCoefficients());
   EXPECT_FALSE(fitted.HasNumeratorFactored());
   EXPECT_FALSE(fitted.HasDenominatorFactored());
-  RationalFit fit(FlatnessStart(), target, Vector(101, 1.0), 0.0004, 1000, false);
+  RationalFit fit(FlatnessStartGuess(), target, Vector(101, 1.0), 0.0004, 1000, false);
   const RationalFunction direct = fit.Fit();
   for (int k = 0; k < 6; ++k) {
     EXPECT_EQ(fitted.NumeratorCoefficients()[k], direct.NumeratorCoefficients()[k]);
