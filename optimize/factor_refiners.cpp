@@ -1,5 +1,7 @@
 #include "optimize/factor_refiners.h"
 
+#include <cmath>
+
 namespace tovan {
 namespace {
 
@@ -43,6 +45,12 @@ double ElementOf(const Matrix& m, int i, int j) {
 // Parameter k, 0 past the end of a short vector.
 double ParameterAt(const Vector& params, int k) { return k < params.length() ? params[k] : 0.0; }
 
+bool AllFinite(const Polynomial& p) {
+  for (int k = 0; k < p.length(); ++k)
+    if (!std::isfinite(p[k])) return false;
+  return true;
+}
+
 Vector Low(const Polynomial& remainder, int count) {
   Vector low(count);
   for (int k = 0; k < count; ++k) low[k] = remainder.at(k);
@@ -59,6 +67,9 @@ QuadraticFactorRefiner::QuadraticFactorRefiner(const Polynomial& p, const Comple
   Setup(start, 0.0, kMaxIterations, kTimeConstant, kToleranceDb);
   Run();
   const Vector b = Parameters();
+  // A rejected non-finite trial was the last division: the quotient handed on must
+  // belong to the factor kept, or the root finder deflates into NaN.
+  if (!AllFinite(quotient)) DivideAt(b);
   factor = Polynomial{b[0], b[1], 1.0};
 }
 
@@ -107,6 +118,8 @@ FactoredPolynomial QuadraticFactorRefiner::Factor() const { return FromPolynomia
 LinearFactorRefiner::LinearFactorRefiner(const Polynomial& p, double root) : dividend(p) {
   Setup(Vector(1, -root), 0.0, kMaxIterations, kTimeConstant, kToleranceDb);
   Run();
+  // As for the quadratic factor: never hand on a rejected trial's non-finite quotient.
+  if (!AllFinite(quotient)) DivideAt(Parameters());
   factor = Polynomial{Parameters()[0], 1.0};
 }
 
