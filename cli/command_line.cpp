@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/option_rules.h"
+#include "document/option_rules.h"
 #include "document/text_fields.h"
 #include "cli/png_export.h"
 
