@@ -42,20 +42,10 @@ void EliminateTerms(Matrix& work, int i, int j, int end) {
 // The rows x cols block of m, row after row, missing elements as 0.
 RealArray PackedRows(const Matrix& m, int rows, int cols) {
   RealArray packed(rows * cols);
-  for (int r = 0; r < rows; ++r) {
+  for (int r = 0; r < std::min(rows, m.rows()); ++r) {
     const int stored = std::min(cols, m[r].size());
     double* out = packed.data() + static_cast<std::ptrdiff_t>(r) * cols;
     for (int c = 0; c < stored; ++c) out[c] = m[r][c];
-  }
-  return packed;
-}
-
-// The rows x cols block of m, column after column, missing elements as 0.
-RealArray PackedColumns(const Matrix& m, int rows, int cols) {
-  RealArray packed(rows * cols);
-  for (int r = 0; r < std::min(rows, m.rows()); ++r) {
-    const int stored = std::min(cols, m[r].size());
-    for (int c = 0; c < stored; ++c) packed[c * rows + r] = m[r][c];
   }
   return packed;
 }
@@ -149,23 +139,20 @@ Matrix MatrixMultiply(const Matrix& a, const Matrix& b) {
   const int rows = a.rows();
   const int cols = b.cols();
   const int inner = a.cols();
-  // Both operands packed once into flat blocks, a by rows and b by columns, missing
-  // elements as 0, so that the inner loop reads two contiguous runs.
-  const RealArray left = PackedRows(a, rows, inner);
-  const RealArray right = PackedColumns(b, inner, cols);
+  const RealArray right = PackedRows(b, inner, cols);
   Matrix product(rows, cols);
+  // Each element's terms are added in descending inner index, as the definition
+  // orders them; a whole row of the product advances one inner index at a time, so
+  // its elements' independent sums overlap. Zero factors are skipped, so 0 never
+  // meets inf or NaN.
   for (int i = rows - 1; i >= 0; --i) {
-    const double* leftRow = left.data() + static_cast<std::ptrdiff_t>(i) * inner;
-    for (int j = cols - 1; j >= 0; --j) {
-      const double* rightColumn = right.data() + static_cast<std::ptrdiff_t>(j) * inner;
-      // The inner index from the top down; zero factors skipped, so 0 never meets inf.
-      double sum = 0.0;
-      for (int k = inner - 1; k >= 0; --k) {
-        const double l = leftRow[k];
-        const double r = rightColumn[k];
-        if (l != 0.0 && r != 0.0) sum = l * r + sum;
-      }
-      product[i][j] = sum;
+    const FlatArray<double>& leftRow = a[i];
+    double* sum = product[i].data();
+    for (int k = std::min(inner, leftRow.size()) - 1; k >= 0; --k) {
+      const double l = leftRow[k];
+      if (l == 0.0) continue;
+      const double* rightRow = right.data() + static_cast<std::ptrdiff_t>(k) * cols;
+      for (int j = 0; j < cols; ++j) sum[j] = rightRow[j] != 0.0 ? l * rightRow[j] + sum[j] : sum[j];
     }
   }
   return product;
