@@ -152,7 +152,10 @@ Matrix MatrixMultiply(const Matrix& a, const Matrix& b) {
       const double l = leftRow[k];
       if (l == 0.0) continue;
       const double* rightRow = right.data() + static_cast<std::ptrdiff_t>(k) * cols;
-      for (int j = 0; j < cols; ++j) sum[j] = rightRow[j] != 0.0 ? l * rightRow[j] + sum[j] : sum[j];
+      for (int j = 0; j < cols; ++j) {
+        const double term = l * rightRow[j] + sum[j];
+        sum[j] = rightRow[j] != 0.0 ? term : sum[j];
+      }
     }
   }
   return product;

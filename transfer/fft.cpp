@@ -30,6 +30,24 @@ void BitReverse(int n, double re[], double im[]) {
   }
 }
 
+// The butterflies of one block: element j of the lower half with element j of the
+// upper half, turned by twiddle j.
+void Butterflies(int half, const double* __restrict twiddleRe, const double* __restrict twiddleIm,
+                 double* __restrict re, double* __restrict im) {
+  double* __restrict upperRe = re + half;
+  double* __restrict upperIm = im + half;
+  for (int j = 0; j < half; ++j) {
+    const double u1 = twiddleRe[j];
+    const double u2 = twiddleIm[j];
+    const double t1 = u1 * upperRe[j] - u2 * upperIm[j];
+    const double t2 = u1 * upperIm[j] + u2 * upperRe[j];
+    upperRe[j] = re[j] - t1;
+    upperIm[j] = im[j] - t2;
+    re[j] += t1;
+    im[j] += t2;
+  }
+}
+
 struct TransformSize {
   int exponent = 0;
   int length = 0;
@@ -65,28 +83,25 @@ void Fft(std::int16_t direction, int m, double re[], double im[]) {
   int n = 1;
   for (int s = 0; s < m; ++s) n = n * 2;
   BitReverse(n, re, im);
+  // One stage's twiddles at a time, each the previous one times the stage's step.
+  RealArray twiddleRe(n / 2);
+  RealArray twiddleIm(n / 2);
   double wr = -1.0;
   double wi = 0.0;
-  int l2 = 1;
-  for (int stage = 0; stage < m; ++stage) {
-    const int l1 = l2;
-    l2 = 2 * l2;
+  for (int half = 1; half < n; half *= 2) {
     double u1 = 1.0;
     double u2 = 0.0;
-    for (int j = 0; j < l1; ++j) {
-      for (int i = j; i < n; i += l2) {
-        const int i1 = i + l1;
-        const double t1 = u1 * re[i1] - u2 * im[i1];
-        const double t2 = u1 * im[i1] + u2 * re[i1];
-        re[i1] = re[i] - t1;
-        im[i1] = im[i] - t2;
-        re[i] += t1;
-        im[i] += t2;
-      }
+    for (int j = 0; j < half; ++j) {
+      twiddleRe[j] = u1;
+      twiddleIm[j] = u2;
       const double z = u1 * wr - u2 * wi;
       u2 = u1 * wi + u2 * wr;
       u1 = z;
     }
+    // Every butterfly of a stage touches its own pair, so the stage can run block by
+    // block through memory; each butterfly's arithmetic is unchanged.
+    for (int block = 0; block < n; block += 2 * half)
+      Butterflies(half, twiddleRe.data(), twiddleIm.data(), re + block, im + block);
     // Half-angle recurrence for the next stage's twiddle step: the roundings of every
     // bin depend on it, so no table of sines replaces it.
     wi = std::sqrt((1.0 - wr) / 2.0);
