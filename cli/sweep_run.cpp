@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "cli/engine_setup.h"
-#include "cli/number_format.h"
+#include "document/number_format.h"
 #include "engine/signal_engine.h"
 #include "measure/engine_eye.h"
 
