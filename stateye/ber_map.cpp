@@ -1,0 +1,28 @@
+#include "stateye/ber_map.h"
+
+#include "stateye/bathtub.h"
+#include "stateye/bit_error_ratio.h"
+
+namespace tovan {
+namespace {
+
+constexpr double kMarginOfSwing = 0.2;
+
+}  // namespace
+
+BerMap ComputeBerMap(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, int columns, int rows) {
+  BerMap map;
+  map.columns = columns;
+  map.rows = rows;
+  const double margin = kMarginOfSwing * (signal.highLevel - signal.lowLevel);
+  map.lowVolts = signal.lowLevel - margin;
+  map.highVolts = signal.highLevel + margin;
+  map.log10Ber.reserve(static_cast<std::size_t>(columns) * rows);
+  const double ui = signal.uiPs();
+  for (int row = 0; row < rows; ++row)
+    for (int column = 0; column < columns; ++column)
+      map.log10Ber.push_back(Log10Ber(BitErrorRatio(signal, settings, map.phaseUi(column) * ui, map.volts(row))));
+  return map;
+}
+
+}  // namespace tovan

@@ -1,0 +1,47 @@
+#include "stateye/stat_eye.h"
+
+#include <algorithm>
+
+#include "engine/signal_engine.h"
+#include "measure/engine_eye.h"
+
+namespace tovan {
+namespace {
+
+// The vertical bathtub spans the levels widened like the map.
+constexpr double kMarginOfSwing = 0.2;
+
+}  // namespace
+
+StatEye ComputeStatEyeFigures(const PeriodicEyeSignal& signal, const StatEyeSettings& settings,
+                              const StatEyeResolution& resolution) {
+  StatEye eye;
+  eye.settings = settings;
+  eye.horizontal = HorizontalBathtub(signal, settings, resolution.bathtubPoints);
+  eye.figures = SolveEyeAtBer(signal, settings, eye.horizontal);
+  const double margin = kMarginOfSwing * (signal.highLevel - signal.lowLevel);
+  eye.vertical = VerticalBathtub(signal, settings, eye.figures.bestPhase, signal.lowLevel - margin,
+                                 signal.highLevel + margin, resolution.bathtubPoints);
+  return eye;
+}
+
+StatEye ComputeStatEye(const PeriodicEyeSignal& signal, const StatEyeSettings& settings,
+                       const StatEyeResolution& resolution) {
+  StatEye eye = ComputeStatEyeFigures(signal, settings, resolution);
+  eye.map = ComputeBerMap(signal, settings, resolution.mapColumns, resolution.mapRows);
+  std::vector<double> levels(kContourLevels.begin(), kContourLevels.end());
+  if (std::find(levels.begin(), levels.end(), settings.targetBer) == levels.end()) levels.push_back(settings.targetBer);
+  for (double ber : levels) {
+    BerContour contour{ber, MapContours(eye.map, Log10Ber(ber)), {}};
+    contour.eye = LineAround(contour.lines, eye.figures.bestPhase, signal.midLevel);
+    eye.contours.push_back(std::move(contour));
+  }
+  return eye;
+}
+
+PeriodicEyeSignal EngineEyeSignal(SignalEngine& engine) {
+  const Matrix& traces = engine.OutputTraces();
+  return MakePeriodicEyeSignal(traces, engine.Sequence(), EngineEyeFrame(engine));
+}
+
+}  // namespace tovan
