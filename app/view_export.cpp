@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "cli/csv_export.h"
+#include "document/csv_export.h"
 #include "plot/gl_plot_wnd.h"
 
 namespace tovan {

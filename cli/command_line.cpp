@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/option_rules.h"
-#include "cli/option_text.h"
+#include "document/text_fields.h"
 #include "cli/png_export.h"
 
 namespace tovan {

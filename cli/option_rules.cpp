@@ -1,7 +1,7 @@
 #include "cli/option_rules.h"
 
-#include "cli/number_format.h"
-#include "cli/option_text.h"
+#include "document/number_format.h"
+#include "document/text_fields.h"
 
 namespace tovan {
 

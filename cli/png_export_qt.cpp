@@ -1,7 +1,7 @@
 // The one file of the command line that uses Qt: built only with the plot library.
 #include <QString>
 
-#include "cli/option_text.h"
+#include "document/text_fields.h"
 #include "cli/png_export.h"
 #include "plot/plot_export.h"
 

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "cli/csv_export.h"
-#include "cli/engine_document.h"
+#include "document/csv_export.h"
+#include "document/engine_document.h"
 #include "cli/engine_setup.h"
-#include "cli/metrics_table.h"
+#include "document/metrics_table.h"
 #include "cli/png_export.h"
 #include "cli/run_summary.h"
 #include "cli/sweep_run.h"

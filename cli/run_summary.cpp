@@ -1,6 +1,6 @@
 #include "cli/run_summary.h"
 
-#include "cli/number_format.h"
+#include "document/number_format.h"
 
 namespace tovan {
 

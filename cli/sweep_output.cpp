@@ -1,8 +1,8 @@
 #include "cli/sweep_output.h"
 
-#include "cli/json_writer.h"
-#include "cli/metrics_json.h"
-#include "cli/number_format.h"
+#include "document/json_writer.h"
+#include "document/metrics_json.h"
+#include "document/number_format.h"
 
 namespace tovan {
 

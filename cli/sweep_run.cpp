@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "cli/engine_setup.h"
-#include "cli/number_format.h"
+#include "document/number_format.h"
 
 namespace tovan {
 

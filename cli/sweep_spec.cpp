@@ -5,8 +5,8 @@
 #include <cmath>
 #include <optional>
 
-#include "cli/number_format.h"
-#include "cli/option_text.h"
+#include "document/number_format.h"
+#include "document/text_fields.h"
 
 namespace tovan {
 

@@ -1,4 +1,4 @@
-#include "cli/option_text.h"
+#include "document/text_fields.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,11 +1,11 @@
-#include "cli/csv_export.h"
+#include "document/csv_export.h"
 
 #include <algorithm>
 #include <fstream>
 #include <system_error>
 
-#include "cli/number_format.h"
-#include "cli/option_text.h"
+#include "document/number_format.h"
+#include "document/text_fields.h"
 
 namespace tovan {
 

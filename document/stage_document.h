@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/json_writer.h"
+#include "document/json_writer.h"
 #include "engine/signal_engine.h"
 
 namespace tovan {

@@ -1,4 +1,4 @@
-#include "cli/number_format.h"
+#include "document/number_format.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "cli/stage_document.h"
+#include "document/stage_document.h"
 
-#include "cli/engine_json_values.h"
+#include "document/engine_json_values.h"
 
 namespace tovan {
 

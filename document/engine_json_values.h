@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/json_writer.h"
+#include "document/json_writer.h"
 #include "numeric/complex_vector.h"
 #include "numeric/int_vector.h"
 #include "numeric/row_matrix.h"

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "cli/number_format.h"
-#include "cli/option_text.h"
+#include "document/number_format.h"
+#include "document/text_fields.h"
 
 namespace tovan::cli_test {
 

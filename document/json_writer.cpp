@@ -1,9 +1,9 @@
-#include "cli/json_writer.h"
+#include "document/json_writer.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "cli/number_format.h"
+#include "document/number_format.h"
 
 namespace tovan {
 

@@ -1,4 +1,4 @@
-#include "cli/engine_document.h"
+#include "document/engine_document.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

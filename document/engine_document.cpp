@@ -1,9 +1,9 @@
-#include "cli/engine_document.h"
+#include "document/engine_document.h"
 
-#include "cli/engine_json_values.h"
-#include "cli/json_writer.h"
-#include "cli/metrics_json.h"
-#include "cli/stage_document.h"
+#include "document/engine_json_values.h"
+#include "document/json_writer.h"
+#include "document/metrics_json.h"
+#include "document/stage_document.h"
 
 namespace tovan {
 

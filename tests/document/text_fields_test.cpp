@@ -1,4 +1,4 @@
-#include "cli/option_text.h"
+#include "document/text_fields.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

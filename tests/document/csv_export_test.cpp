@@ -1,4 +1,4 @@
-#include "cli/csv_export.h"
+#include "document/csv_export.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "cli/engine_json_values.h"
+#include "document/engine_json_values.h"
 
 namespace tovan {
 

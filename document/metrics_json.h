@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "cli/json_writer.h"
+#include "document/json_writer.h"
 #include "measure/engine_eye.h"
 
 namespace tovan {

@@ -1,4 +1,4 @@
-#include "cli/metrics_json.h"
+#include "document/metrics_json.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "cli/metrics_table.h"
+#include "document/metrics_table.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
