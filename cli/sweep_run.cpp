@@ -4,6 +4,7 @@
 
 #include "cli/engine_setup.h"
 #include "document/number_format.h"
+#include "stateye/stat_eye.h"
 
 namespace tovan {
 
@@ -15,7 +16,9 @@ std::vector<SweepRow> SweepRows(SignalEngine& engine, const CliOptions& options,
     WriteSweptValue(engine, options, sweep.parameter, value);
     const EyeComparison eye = MeasureEngineEye(engine);
     if (engine.Failed()) break;
-    rows.push_back({value, eye});
+    SweepRow row{value, eye, std::nullopt};
+    if (options.statEye) row.statEye = ComputeStatEyeFigures(EngineEyeSignal(engine), *options.statEye).figures;
+    rows.push_back(row);
     progress.Update(static_cast<int>(rows.size()));
   }
   progress.Finish();

@@ -7,6 +7,9 @@ namespace tovan {
 namespace {
 
 constexpr double kMarginOfSwing = 0.2;
+// An eighth of a UI beyond each cell boundary, so that the contours close around the
+// crossings even when the eye opens right up to a boundary.
+constexpr double kMarginOfUi = 0.125;
 
 }  // namespace
 
@@ -14,6 +17,8 @@ BerMap ComputeBerMap(const PeriodicEyeSignal& signal, const StatEyeSettings& set
   BerMap map;
   map.columns = columns;
   map.rows = rows;
+  map.firstPhaseUi = -kMarginOfUi;
+  map.lastPhaseUi = 1.0 + kMarginOfUi;
   const double margin = kMarginOfSwing * (signal.highLevel - signal.lowLevel);
   map.lowVolts = signal.lowLevel - margin;
   map.highVolts = signal.highLevel + margin;

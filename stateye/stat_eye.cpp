@@ -1,6 +1,7 @@
 #include "stateye/stat_eye.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "engine/signal_engine.h"
 #include "measure/engine_eye.h"
@@ -17,6 +18,11 @@ StatEye ComputeStatEyeFigures(const PeriodicEyeSignal& signal, const StatEyeSett
                               const StatEyeResolution& resolution) {
   StatEye eye;
   eye.settings = settings;
+  if (signal.empty()) {
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    eye.figures = {none, none, none};
+    return eye;
+  }
   eye.horizontal = HorizontalBathtub(signal, settings, resolution.bathtubPoints);
   eye.figures = SolveEyeAtBer(signal, settings, eye.horizontal);
   const double margin = kMarginOfSwing * (signal.highLevel - signal.lowLevel);
@@ -28,6 +34,7 @@ StatEye ComputeStatEyeFigures(const PeriodicEyeSignal& signal, const StatEyeSett
 StatEye ComputeStatEye(const PeriodicEyeSignal& signal, const StatEyeSettings& settings,
                        const StatEyeResolution& resolution) {
   StatEye eye = ComputeStatEyeFigures(signal, settings, resolution);
+  if (signal.empty()) return eye;
   eye.map = ComputeBerMap(signal, settings, resolution.mapColumns, resolution.mapRows);
   std::vector<double> levels(kContourLevels.begin(), kContourLevels.end());
   if (std::find(levels.begin(), levels.end(), settings.targetBer) == levels.end()) levels.push_back(settings.targetBer);

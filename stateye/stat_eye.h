@@ -49,8 +49,8 @@ struct StatEye {
   std::vector<BerContour> contours;  // kContourLevels, then the target when it is none of them
 };
 
-// The figures and both bathtubs, without the map and contours. `signal` is not empty
-// and `settings` valid.
+// The figures and both bathtubs, without the map and contours; `settings` valid. An
+// empty signal gives NaN figures and nothing else.
 StatEye ComputeStatEyeFigures(const PeriodicEyeSignal& signal, const StatEyeSettings& settings,
                               const StatEyeResolution& resolution = {});
 
