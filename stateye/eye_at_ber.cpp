@@ -12,6 +12,10 @@ namespace {
 constexpr double kVoltTolerance = 0.05e-3;  // V
 constexpr double kPhaseTolerancePs = 0.05;
 constexpr double kGoldenFraction = 0.3819660112501051;  // (3 - sqrt(5)) / 2
+// The first edge search walks out from the mid level in steps of a 64th of the swing;
+// later ones start at the previous edge and step by a millivolt.
+constexpr double kFirstVoltStepOfSwing = 1.0 / 64.0;
+constexpr double kNextVoltStep = 1e-3;
 // log of the smallest BER taken as is: an exact 0 (no error possible) stays finite.
 constexpr double kSmallestBer = 1e-300;
 
@@ -21,16 +25,17 @@ class HeightSolver {
  public:
   HeightSolver(const PeriodicEyeSignal& signal, const StatEyeSettings& settings)
       : signal_(signal), settings_(settings), logTarget_(std::log(settings.targetBer)),
-        swing_(signal.highLevel - signal.lowLevel), upper_(signal.midLevel), lower_(signal.midLevel) {}
+        swing_(signal.highLevel - signal.lowLevel), upper_(signal.midLevel), lower_(signal.midLevel),
+        step_(kFirstVoltStepOfSwing * swing_) {}
 
   // The open interval's length at phase t; 0 when the mid level is not open there.
   double operator()(double t) {
     const auto g = [&](double v) { return LogBer(BitErrorRatio(signal_, settings_, t, v)) - logTarget_; };
     const double mid = signal_.midLevel;
     if (g(mid) >= 0.0) return 0.0;
-    const double step = swing_ / 64.0;
-    upper_ = OpeningEdge(g, {mid, upper_, +1, step, kVoltTolerance, 2.0 * swing_});
-    lower_ = OpeningEdge(g, {mid, lower_, -1, step, kVoltTolerance, 2.0 * swing_});
+    upper_ = OpeningEdge(g, {mid, upper_, +1, step_, kVoltTolerance, 2.0 * swing_});
+    lower_ = OpeningEdge(g, {mid, lower_, -1, step_, kVoltTolerance, 2.0 * swing_});
+    step_ = kNextVoltStep;
     return upper_ - lower_;
   }
 
@@ -40,6 +45,7 @@ class HeightSolver {
   double logTarget_;
   double swing_;
   double upper_, lower_;  // the last edges found: the next phase's first guesses
+  double step_;
 };
 
 // The longest run of scan points below the target, widened by one point on each side.
@@ -73,28 +79,51 @@ PhaseBracket OpenStretch(const std::vector<double>& scan, double target, double 
   return b;
 }
 
-// Golden-section search for the largest height on [a, b].
+// The phase of the largest height on [a, b], to kPhaseTolerancePs: Brent's method,
+// parabolic steps through the last three heights where they behave, golden-section
+// steps where not.
 double BestPhasePs(HeightSolver& height, double a, double b) {
-  double x1 = a + kGoldenFraction * (b - a);
-  double x2 = b - kGoldenFraction * (b - a);
-  double h1 = height(x1);
-  double h2 = height(x2);
-  while (b - a > kPhaseTolerancePs) {
-    if (h1 >= h2) {
-      b = x2;
-      x2 = x1;
-      h2 = h1;
-      x1 = a + kGoldenFraction * (b - a);
-      h1 = height(x1);
+  const double tol = kPhaseTolerancePs;
+  double x = a + kGoldenFraction * (b - a);
+  double w = x, v = x;
+  double fx = -height(x), fw = fx, fv = fx;
+  double d = 0.0, e = 0.0;
+  for (;;) {
+    const double m = 0.5 * (a + b);
+    if (std::abs(x - m) <= 2.0 * tol - 0.5 * (b - a)) return x;
+    double p = 0.0, q = 0.0, r = 0.0;
+    if (std::abs(e) > tol) {
+      r = (x - w) * (fx - fv);
+      q = (x - v) * (fx - fw);
+      p = (x - v) * q - (x - w) * r;
+      q = 2.0 * (q - r);
+      if (q > 0.0) p = -p;
+      q = std::abs(q);
+      r = e;
+      e = d;
+    }
+    if (std::abs(p) < std::abs(0.5 * q * r) && p > q * (a - x) && p < q * (b - x)) {
+      d = p / q;
+      const double u = x + d;
+      if (u - a < 2.0 * tol || b - u < 2.0 * tol) d = x < m ? tol : -tol;
     } else {
-      a = x1;
-      x1 = x2;
-      h1 = h2;
-      x2 = b - kGoldenFraction * (b - a);
-      h2 = height(x2);
+      e = x < m ? b - x : a - x;
+      d = kGoldenFraction * e;
+    }
+    const double u = std::abs(d) >= tol ? x + d : x + (d > 0.0 ? tol : -tol);
+    const double fu = -height(u);
+    if (fu <= fx) {
+      (u < x ? b : a) = x;
+      v = w, fv = fw, w = x, fw = fx, x = u, fx = fu;
+    } else {
+      (u < x ? a : b) = u;
+      if (fu <= fw || w == x) {
+        v = w, fv = fw, w = u, fw = fu;
+      } else if (fu <= fv || v == x || v == w) {
+        v = u, fv = fu;
+      }
     }
   }
-  return 0.5 * (a + b);
 }
 
 double WidthAt(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phasePs) {

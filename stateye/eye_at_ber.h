@@ -23,7 +23,7 @@ struct EyeAtBer {
 
 // Resolution: edges to 0.05 ps and 0.05 mV, the best phase to 0.05 ps. The longest
 // open stretch of phases is bracketed on `horizontal` (HorizontalBathtub) and
-// the height maximised over that stretch by golden-section search (the height of an
+// the height maximised over that stretch by Brent's method (the height of an
 // eye rises to one peak and falls again).
 EyeAtBer SolveEyeAtBer(const PeriodicEyeSignal& signal, const StatEyeSettings& settings,
                        const Bathtub& horizontal);

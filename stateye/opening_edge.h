@@ -8,9 +8,10 @@ namespace tovan {
 // at `inside`, the first x beyond `inside` in `direction` (+1 or -1) at which g reaches
 // 0, to within `tolerance`.
 //
-// The search first tries `guess` (a previous answer, or any point beyond `inside`):
-// when g is still negative there it walks on from it in steps that double from
-// `step`. The bracket found is narrowed by false position with the Illinois
+// The search first tries `guess` (a previous answer, or any point beyond `inside`;
+// otherwise one `step` beyond it): when g is still negative there it walks on in steps
+// that double from `step`; when g is already at least 0 it walks back towards
+// `inside` in the same doubling steps, down to `inside` itself. The bracket found is narrowed by false position with the Illinois
 // modification until it is at most `tolerance` wide, and its middle is returned.
 // When g stays negative for `reach` beyond `inside`, the answer is inside + direction *
 // reach. Stretches in which g returns below 0 between `inside` and the bracket are not
