@@ -52,6 +52,25 @@ double GaussianLogPeak(double a, double b) {
   return -0.5 * nearest * nearest;
 }
 
+// A line so flat that Phi(c + d z) is a parabola to within about 1e-5 over the strip's
+// Gaussian mass: Phi is expanded about the mass's mean and integrated against the
+// truncated normal's first three moments. Returns a negative number when the line is
+// too steep for it.
+constexpr double kFlatEnough = 0.05;
+
+double NearlyFlat(double za, double zb, double c, double d) {
+  const double mass = NormalMass(za, zb);
+  if (mass == 0.0) return 0.0;
+  const double pa = NormalDensity(za);
+  const double pb = NormalDensity(zb);
+  const double mean = (pa - pb) / mass;
+  const double variance = std::max(0.0, (mass + za * pa - zb * pb) / mass - mean * mean);
+  const double u = c + d * mean;
+  if (std::abs(d) * (1.0 + std::abs(u)) * std::sqrt(variance) > kFlatEnough) return -1.0;
+  const double curvature = -d * d * u * NormalDensity(u);  // d^2/dz^2 of Phi(c + d z)
+  return mass * (NormalCdf(u) + 0.5 * curvature * variance);
+}
+
 // Along z: phi(z) Phi(c + d z) with |d| <= 1.
 double AlongJitter(double za, double zb, double c, double d, double negligibleLog) {
   const auto f = [&](double z) { return NormalDensity(z) * NormalCdf(c + d * z); };
@@ -90,7 +109,9 @@ double StripMassBelowLine(double za, double zb, double c, double d, double negli
   if (std::min(ua, ub) >= kReach) return NormalMass(za, zb);
   if (std::max(ua, ub) <= -kReach) return 0.0;
   const double negligibleLog = std::log(negligible);
-  return std::abs(d) <= 1.0 ? AlongJitter(za, zb, c, d, negligibleLog) : AlongNoise(za, zb, c, d, negligibleLog);
+  if (std::abs(d) > 1.0) return AlongNoise(za, zb, c, d, negligibleLog);
+  const double flat = NearlyFlat(za, zb, c, d);
+  return flat >= 0.0 ? flat : AlongJitter(za, zb, c, d, negligibleLog);
 }
 
 double StripMassWherePositive(double za, double zb, double c, double d) {
