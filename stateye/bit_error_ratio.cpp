@@ -14,7 +14,7 @@ constexpr double kJitterReach = 12.0;
 // A cell's term is integrated to an absolute error of about kRelativeFloor times the
 // BER without random jitter (a cheap first estimate of the result), and never finer
 // than kAbsoluteFloor: far below any ratio the figures, bathtubs and contours read.
-constexpr double kRelativeFloor = 1e-10;
+constexpr double kRelativeFloor = 1e-9;
 constexpr double kAbsoluteFloor = 1e-26;
 
 double SampleAt(const PeriodicEyeSignal& signal, long long n) {

@@ -74,7 +74,7 @@ double NearlyFlat(double za, double zb, double c, double d) {
 // Along z: phi(z) Phi(c + d z) with |d| <= 1.
 double AlongJitter(double za, double zb, double c, double d, double negligibleLog) {
   const auto f = [&](double z) { return NormalDensity(z) * NormalCdf(c + d * z); };
-  const auto slope = [&](double z) { return 1.0 + std::abs(z) + std::abs(d) * std::max(0.0, -(c + d * z)); };
+  const auto slope = [&](double z) { return std::max(1.0, std::abs(z)) + std::abs(d) * std::max(0.0, -(c + d * z)); };
   const auto skip = [&](double z0, double z1) {
     const double uMax = std::max(c + d * z0, c + d * z1);
     return GaussianLogPeak(z0, z1) + (uMax < 0.0 ? -0.5 * uMax * uMax : 0.0) < negligibleLog;
@@ -95,9 +95,14 @@ double AlongNoise(double za, double zb, double c, double d, double negligibleLog
     const double z = zAt(w);
     return NormalDensity(w) * (d > 0.0 ? NormalMass(z, zb) : NormalMass(za, z));
   };
-  const auto slope = [&](double w) { return 1.0 + std::abs(w) + std::abs(zAt(w)) / std::abs(d); };
-  const double logStrip = std::log(NormalMass(za, zb));
-  const auto skip = [&](double w0, double w1) { return GaussianLogPeak(w0, w1) + logStrip < negligibleLog; };
+  const auto slope = [&](double w) { return std::max(1.0, std::abs(w)) + std::abs(zAt(w)) / std::abs(d); };
+  // The strip's mass above the line shrinks as w grows: on a piece it is at most its
+  // value at the piece's lower end.
+  const auto skip = [&](double w0, double w1) {
+    const double z = zAt(w0);
+    const double mass = d > 0.0 ? NormalMass(z, zb) : NormalMass(za, z);
+    return mass == 0.0 || GaussianLogPeak(w0, w1) + std::log(mass) < negligibleLog;
+  };
   return whole + Composite(std::max(low, -kReach), std::min(high, kReach), f, slope, skip);
 }
 
