@@ -13,15 +13,20 @@ constexpr double kMarginOfUi = 0.125;
 
 }  // namespace
 
+ThresholdRange MapThresholds(const PeriodicEyeSignal& signal) {
+  const double margin = kMarginOfSwing * (signal.highLevel - signal.lowLevel);
+  return {signal.lowLevel - margin, signal.highLevel + margin};
+}
+
 BerMap ComputeBerMap(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, int columns, int rows) {
   BerMap map;
   map.columns = columns;
   map.rows = rows;
   map.firstPhaseUi = -kMarginOfUi;
   map.lastPhaseUi = 1.0 + kMarginOfUi;
-  const double margin = kMarginOfSwing * (signal.highLevel - signal.lowLevel);
-  map.lowVolts = signal.lowLevel - margin;
-  map.highVolts = signal.highLevel + margin;
+  const ThresholdRange thresholds = MapThresholds(signal);
+  map.lowVolts = thresholds.low;
+  map.highVolts = thresholds.high;
   map.log10Ber.reserve(static_cast<std::size_t>(columns) * rows);
   const double ui = signal.uiPs();
   for (int row = 0; row < rows; ++row)

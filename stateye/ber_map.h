@@ -24,8 +24,15 @@ struct BerMap {
   double at(int column, int row) const { return log10Ber[static_cast<std::size_t>(row) * columns + column]; }
 };
 
-// The grid spans one UI widened by an eighth of a UI on each side and the levels
-// widened by a fifth of the swing on each side; columns, rows >= 2.
+// The thresholds the map and the vertical bathtub span: the levels widened by a fifth of
+// the swing on each side.
+struct ThresholdRange {
+  double low, high;  // V
+};
+ThresholdRange MapThresholds(const PeriodicEyeSignal& signal);
+
+// The grid spans one UI widened by an eighth of a UI on each side and MapThresholds;
+// columns, rows >= 2.
 BerMap ComputeBerMap(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, int columns, int rows);
 
 }  // namespace tovan

@@ -7,12 +7,6 @@
 #include "measure/engine_eye.h"
 
 namespace tovan {
-namespace {
-
-// The vertical bathtub spans the levels widened like the map.
-constexpr double kMarginOfSwing = 0.2;
-
-}  // namespace
 
 StatEye ComputeStatEyeFigures(const PeriodicEyeSignal& signal, const StatEyeSettings& settings,
                               const StatEyeResolution& resolution) {
@@ -25,9 +19,9 @@ StatEye ComputeStatEyeFigures(const PeriodicEyeSignal& signal, const StatEyeSett
   }
   eye.horizontal = HorizontalBathtub(signal, settings, resolution.bathtubPoints);
   eye.figures = SolveEyeAtBer(signal, settings, eye.horizontal);
-  const double margin = kMarginOfSwing * (signal.highLevel - signal.lowLevel);
-  eye.vertical = VerticalBathtub(signal, settings, eye.figures.bestPhase, signal.lowLevel - margin,
-                                 signal.highLevel + margin, resolution.bathtubPoints);
+  const ThresholdRange thresholds = MapThresholds(signal);
+  eye.vertical = VerticalBathtub(signal, settings, eye.figures.bestPhase, thresholds.low, thresholds.high,
+                                 resolution.bathtubPoints);
   return eye;
 }
 
