@@ -95,9 +95,7 @@ double MillivoltStep(double spanVolts) {
   return 2.0;
 }
 
-void DrawContours(QPainter& p, const Axes& a, const StatEye& eye) {
-  const QFontMetricsF fm(p.font());
-  std::size_t level = 0;
+void DrawContourLines(QPainter& p, const Axes& a, const StatEye& eye) {
   for (const BerContour& contour : eye.contours) {
     const bool target = contour.ber == eye.settings.targetBer;
     p.setPen(QPen(target ? kTargetColour : kContourColour, target ? 2.0 : 1.2));
@@ -109,18 +107,26 @@ void DrawContours(QPainter& p, const Axes& a, const StatEye& eye) {
       }
       p.drawPath(path);
     }
-    // Each level's label at its own place along the eye's line (or the first line), so
-    // that labels of close levels do not cover each other.
+  }
+}
+
+// Each level's label at its own place along the eye's line (or the first line), so that
+// labels of close levels do not cover each other; after every line, so none covers a label.
+void DrawContourLabels(QPainter& p, const Axes& a, const StatEye& eye) {
+  const QFontMetricsF fm(p.font());
+  std::size_t level = 0;
+  for (const BerContour& contour : eye.contours) {
     const ContourLine& labelled =
         !contour.eye.empty() ? contour.eye : (contour.lines.empty() ? contour.eye : contour.lines.front());
     if (labelled.empty()) continue;
     const std::size_t place = labelled.size() * (level + 1) / (eye.contours.size() + 1);
     ++level;
     const QString text = QString::fromStdString(BerKey(contour.ber));
-    const QPointF at = a.At(labelled[place][0], labelled[place][1]) + QPointF(0, fm.height() / 2);
-    const QRectF label(at.x() - fm.horizontalAdvance(text) / 2 - 2, at.y() - fm.height() - 1, fm.horizontalAdvance(text) + 4, fm.height());
-    p.fillRect(label, QColor(0, 0, 0, 140));
-    p.setPen(target ? QColor(255, 150, 150) : kContourColour);
+    const double width = fm.horizontalAdvance(text) + 4;
+    const QPointF at = a.At(labelled[place][0], labelled[place][1]);
+    const QRectF label(at.x() - width / 2, at.y() - fm.height() / 2, width, fm.height());
+    p.fillRect(label, QColor(0, 0, 0, 150));
+    p.setPen(contour.ber == eye.settings.targetBer ? QColor(255, 150, 150) : kContourColour);
     p.drawText(label, Qt::AlignCenter, text);
   }
 }
@@ -130,7 +136,8 @@ void DrawMap(QPainter& p, const Axes& a, const StatEye& eye) {
   DrawXTicks(p, a, Ticks(0.0, 1.0, 0.25), PhaseLabel);
   DrawYTicks(p, a, Ticks(std::ceil(a.y0 / MillivoltStep(a.y1 - a.y0)) * MillivoltStep(a.y1 - a.y0), a.y1, MillivoltStep(a.y1 - a.y0)), MillivoltLabel);
   p.drawImage(a.box, BerMapImage(eye.map));  // over the grid lines the ticks drew
-  DrawContours(p, a, eye);
+  DrawContourLines(p, a, eye);
+  DrawContourLabels(p, a, eye);
   DrawFrameAndTitles(p, a, "phase (UI)", "threshold (mV)");
 }
 
