@@ -21,6 +21,7 @@
 #include "app/qt_binding_controls.h"
 #include "app/scope_chooser_dlg.h"
 #include "app/simulator_app.h"
+#include "app/stat_eye_window.h"
 #include "app/view_export.h"
 #include "engine/scope_preset_table.h"
 #include "plot/freq_domain_view.h"
@@ -104,6 +105,11 @@ void CSimulatorDlg::BuildMenu() {
   file->addAction("Export Data…", this, [this] { RunExportDataCommand(this, engine); });
   file->addSeparator();
   file->addAction("Exit", this, [this] { FindControl<QPushButton>(client, 1)->click(); });
+  menu->addMenu("View")->addAction("Statistical Eye…", this, [this] {
+    if (!statEyeWindow) statEyeWindow = std::make_unique<StatEyeWindow>(&engine);
+    statEyeWindow->show();
+    statEyeWindow->raise();
+  });
   QMenu* help = menu->addMenu("Help");
   help->addAction("Contents", this, [this] { ShowHelpContents(this); });
   help->addAction("About Tovan", this, [this] {

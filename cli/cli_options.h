@@ -6,6 +6,7 @@
 
 #include "cli/sweep_spec.h"
 #include "engine/scope_preset_table.h"
+#include "stateye/stat_eye_settings.h"
 
 namespace tovan {
 
@@ -26,6 +27,7 @@ struct CliOptions {
   bool json = false;
   bool stages = false;
   bool metrics = false;
+  std::optional<StatEyeSettings> statEye;  // with --stat-eye: noise in V, rj and dj in ps
   std::optional<std::string> csvDirectory;
   std::optional<SweepRequest> sweep;
   std::optional<int> jobs;  // threads of the sweep; absent: one per core

@@ -11,6 +11,7 @@
 #include "document/number_format.h"
 #include "engine/signal_engine.h"
 #include "measure/engine_eye.h"
+#include "stateye/stat_eye.h"
 
 namespace tovan {
 namespace {
@@ -24,7 +25,7 @@ class SharedSweep {
       : options_(options),
         sweep_(sweep),
         progress_(progress),
-        eyes_(sweep.values.size()),
+        rows_(sweep.values.size()),
         firstFailure_(static_cast<int>(sweep.values.size())) {}
 
   // One thread's work: its own engine takes unclaimed points in ascending order until
@@ -36,7 +37,10 @@ class SharedSweep {
       WriteSweptValue(*engine, options_, sweep_.parameter, sweep_.values[i]);
       const EyeComparison eye = MeasureEngineEye(*engine);
       if (engine->Failed()) return NoteFailure(i);
-      eyes_[i] = eye;
+      SweepRow row{sweep_.values[i], eye, std::nullopt};
+      if (options_.statEye)
+        row.statEye = ComputeStatEyeFigures(EngineEyeSignal(*engine), *options_.statEye).figures;
+      rows_[i] = row;
       const std::lock_guard lock(progressMutex_);
       progress_.Update(++finished_);
     }
@@ -46,7 +50,7 @@ class SharedSweep {
   std::vector<SweepRow> Rows() const {
     std::vector<SweepRow> rows;
     rows.reserve(static_cast<std::size_t>(firstFailure_.load()));
-    for (int i = 0; i < firstFailure_.load(); ++i) rows.push_back({sweep_.values[i], *eyes_[i]});
+    for (int i = 0; i < firstFailure_.load(); ++i) rows.push_back(*rows_[i]);
     return rows;
   }
 
@@ -60,7 +64,7 @@ class SharedSweep {
   const CliOptions& options_;
   const SweepRequest& sweep_;
   ProgressBar& progress_;
-  std::vector<std::optional<EyeComparison>> eyes_;  // each written by the thread that claimed it
+  std::vector<std::optional<SweepRow>> rows_;  // each written by the thread that claimed it
   std::atomic<int> next_{0};
   std::atomic<int> firstFailure_;  // the number of points while none has failed
   std::mutex progressMutex_;

@@ -15,6 +15,7 @@
 #include "engine_json_expectations.h"
 #include "measure/engine_eye.h"
 #include "process_run.h"
+#include "stateye/stat_eye.h"
 
 namespace tovan {
 namespace {
@@ -41,6 +42,28 @@ nlohmann::json RunJson(const std::vector<std::string>& args) {
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "");
   return nlohmann::json::parse(run.out);
+}
+
+// The document's statistical eye is the library's, with --noise read in mV.
+TEST(TovanCliJson, StatEyeCarriesTheLibraryFiguresAndEveryContourLevel) {
+  const auto document = RunJson({"--stat-eye", "--rj", "2", "--dj", "10", "--noise", "5", "--ber", "1e-15", "--json"});
+  ASSERT_TRUE(document.contains("statEye"));
+  const nlohmann::json& statEye = document["statEye"];
+  SignalEngine engine;
+  ApplyScopePreset(engine, 0);
+  StatEyeSettings settings;
+  settings.rj = 2.0;
+  settings.dj = 10.0;
+  settings.noise = 0.005;
+  settings.targetBer = 1e-15;
+  const StatEye eye = ComputeStatEyeFigures(EngineEyeSignal(engine), settings);
+  EXPECT_EQ(statEye["noise"], 5.0);
+  EXPECT_EQ(statEye["eyeHeight"], eye.figures.eyeHeight);
+  EXPECT_EQ(statEye["eyeWidth"], eye.figures.eyeWidth);
+  EXPECT_EQ(statEye["bestPhase"], eye.figures.bestPhase);
+  for (const char* level : {"1e-3", "1e-6", "1e-9", "1e-12", "1e-15"})
+    EXPECT_TRUE(statEye["contours"].contains(level)) << level;
+  EXPECT_EQ(statEye["bathtubVertical"]["volts"].size(), statEye["bathtubVertical"]["log10Ber"].size());
 }
 
 // Its time is measured by bench/sweep_bench.cpp (BM_DefaultJsonDocument).
@@ -294,6 +317,16 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{{"stray"}, "'stray'", "see --help"},
         BadArguments{{"--three-cells", "--three-cells"}, "--three-cells", "more than once"},
         BadArguments{{"--stages"}, "--stages", "--json"},
+        // The statistical eye.
+        BadArguments{{"--stat-eye", "--rj", "-1"}, "--rj", "0 or more ps"},
+        BadArguments{{"--stat-eye", "--dj", "inf"}, "--dj", "0 or more ps"},
+        BadArguments{{"--stat-eye", "--noise", "five"}, "--noise", "0 or more mV"},
+        BadArguments{{"--stat-eye", "--noise", "nan"}, "--noise", "0 or more mV"},
+        BadArguments{{"--stat-eye", "--ber", "0"}, "--ber", "more than 0 and less than 0.5"},
+        BadArguments{{"--stat-eye", "--ber", "0.5"}, "--ber", "more than 0 and less than 0.5"},
+        BadArguments{{"--stat-eye", "--ber", "-1e-12"}, "--ber", "more than 0 and less than 0.5"},
+        BadArguments{{"--stat-eye", "--ber"}, "--ber", "more than 0 and less than 0.5"},
+        BadArguments{{"--rj", "2"}, "--rj", "needs --stat-eye"},
         // Non-finite, empty, overflowing and trailing-garbage numbers.
         BadArguments{{"--bitrate", "inf"}, "--bitrate", "1 to 6 Gbps"},
         BadArguments{{"--bitrate", "-inf"}, "--bitrate", "1 to 6 Gbps"},
