@@ -8,6 +8,8 @@
 #include "cli/option_rules.h"
 #include "document/text_fields.h"
 #include "cli/png_export.h"
+#include "response/response_file.h"
+#include "response/response_options.h"
 
 namespace tovan {
 
@@ -17,9 +19,12 @@ namespace {
 struct RawValues {
   std::string preset, bitrate, risetime, samplesPerBit, bandwidth, rolloff, groupDelay;
   std::string flatness, csv, sweep, pngTime, pngFreq, width, height;
+  std::string response, responseMode, responsePairing;
 };
 
 constexpr std::string_view kFilePath = "a file path";
+constexpr std::string_view kResponseModes = "replace or cascade";
+constexpr std::string_view kPairingAllowed = "four different ports 1 to 4";
 
 struct DeclaredOption {
   CLI::Option* option;
@@ -42,6 +47,7 @@ class CommandLineParser {
   std::string ConflictError() const;
   std::string CheckValues(CliOptions& options) const;
   std::string CheckOutputValues(CliOptions& options) const;
+  std::string CheckResponse(CliOptions& options) const;
   CLI::Option* SweptOption(const SweptParameter& parameter) const;
   bool Given(CLI::Option* option) const { return option->count() > 0; }
 
@@ -54,6 +60,7 @@ class CommandLineParser {
   CLI::Option *preset_, *noPreset_, *bitrate_, *risetime_, *samplesPerBit_, *bandwidth_;
   CLI::Option *rolloff_, *groupDelay_, *flatness_, *threeCells_, *json_, *stages_, *csv_;
   CLI::Option *metrics_, *sweep_, *pngTime_, *pngFreq_, *width_, *height_, *version_;
+  CLI::Option *response_, *responseMode_, *responsePairing_;
 };
 
 CommandLineParser::CommandLineParser() {
@@ -81,6 +88,19 @@ void CommandLineParser::AddEngineOptions() {
   flatness_ = AddValue("--flatness", raw_.flatness, "L1,...,L10", "flatness levels at 1 ... 10 GHz",
                        FlatnessAllowedText());
   threeCells_ = AddFlag("--three-cells", "three bit cells per trace instead of one");
+  response_ = AddValue("--response", raw_.response, "FILE",
+                       "a measured scope response: a two-port's S21 or a four-port's SDD21 from a "
+                       "Touchstone 1.1 or 2.0 file, or a CSV table of frequency, magnitude and "
+                       "optionally phase",
+                       ".s2p, .s4p, .ts or .csv file");
+  responseMode_ = AddValue("--response-mode", raw_.responseMode, "MODE",
+                           "replace: the file takes the place of the modelled scope filter; "
+                           "cascade: it multiplies it (a probe or fixture), default replace",
+                           std::string(kResponseModes));
+  responsePairing_ = AddValue("--response-pairing", raw_.responsePairing, "I+,I-,O+,O-",
+                              "a four-port's differential input and output port pairs, default "
+                              "1,3,2,4",
+                              std::string(kPairingAllowed));
 }
 
 void CommandLineParser::AddOutputOptions() {
@@ -158,6 +178,9 @@ std::string CommandLineParser::ConflictError() const {
     if (Given(a) && Given(b))
       return "tovan-cli: " + a->get_name() + " and " + b->get_name() + " exclude each other";
   if (Given(stages_) && !Given(json_)) return "tovan-cli: --stages needs --json";
+  for (CLI::Option* detail : {responseMode_, responsePairing_})
+    if (Given(detail) && !Given(response_))
+      return "tovan-cli: " + detail->get_name() + " needs --response";
   for (CLI::Option* side : {width_, height_})
     if (Given(side) && !Given(pngTime_) && !Given(pngFreq_))
       return "tovan-cli: " + side->get_name() + " needs --png-time or --png-freq";
@@ -205,7 +228,34 @@ std::string CommandLineParser::CheckValues(CliOptions& options) const {
     if (!levels.value) return levels.error;
     options.flatnessDb = levels.value;
   }
-  return CheckOutputValues(options);
+  const std::string output = CheckOutputValues(options);
+  return output.empty() ? CheckResponse(options) : output;
+}
+
+// Last: the file is read only when everything else is in order.
+std::string CommandLineParser::CheckResponse(CliOptions& options) const {
+  if (!Given(response_)) return "";
+  if (Given(responseMode_)) {
+    const std::optional<ResponseMode> mode = ParseResponseMode(raw_.responseMode);
+    if (!mode)
+      return OptionError("--response-mode", Quoted(raw_.responseMode) + " is not a mode",
+                         kResponseModes);
+    options.responseMode = *mode;
+  }
+  PortPairing pairing;
+  if (Given(responsePairing_)) {
+    const std::optional<PortPairing> parsed = ParsePortPairing(raw_.responsePairing);
+    if (!parsed)
+      return OptionError("--response-pairing", Quoted(raw_.responsePairing) + " is not a pairing",
+                         kPairingAllowed);
+    pairing = *parsed;
+  }
+  if (raw_.response.empty())
+    return OptionError("--response", "needs a value", ".s2p, .s4p, .ts or .csv file", false);
+  ReadResult<ResponseTable> table = LoadResponseFile(raw_.response, pairing);
+  if (!table.value) return "tovan-cli: " + ErrorMessage(table.error);
+  options.response = std::move(table.value);
+  return "";
 }
 
 CLI::Option* CommandLineParser::SweptOption(const SweptParameter& parameter) const {
