@@ -50,6 +50,8 @@ class TouchstoneParser {
   TouchstoneOptions options_;
   NetworkData data_;
   std::vector<double> record_;
+  std::vector<Complex> matrix_;  // one frequency's, row-major
+  std::vector<double> values_;   // one line's
   std::vector<std::string_view> words_;
   int recordLine_ = 0;
 };

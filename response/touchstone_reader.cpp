@@ -89,10 +89,11 @@ bool TouchstoneParser::HandleDataLine(std::string_view line) {
   }
   words_.clear();
   SplitWords(line, words_);
-  std::vector<double> values(words_.size());
+  values_.resize(words_.size());
   std::string problem;
   for (std::size_t k = 0; k < words_.size(); ++k)
-    if (!ReadNumber(words_[k], values[k], problem)) return Fail(line_, problem);
+    if (!ReadNumber(words_[k], values_[k], problem)) return Fail(line_, problem);
+  const std::vector<double>& values = values_;
   if (record_.empty()) return BeginRecord(values);
   const std::size_t needed = 1 + 2 * static_cast<std::size_t>(data_.ports) * data_.ports;
   if (record_.size() + values.size() > needed)
@@ -128,15 +129,14 @@ bool TouchstoneParser::CommitRecord() {
     return Fail(recordLine_, "the frequency does not increase over the one before it");
   data_.frequencies.push_back(frequency);
   const int n = data_.ports;
-  const std::size_t base = data_.parameters.size();
-  data_.parameters.resize(base + static_cast<std::size_t>(n) * n);
+  matrix_.resize(static_cast<std::size_t>(n) * n);
   for (int pair = 0; pair < n * n; ++pair) {
     int row = pair / n;
     int column = pair % n;
     if (n == 2 && pairOrder21_) std::swap(row, column);  // S11 S21 S12 S22
-    data_.parameters[base + row * n + column] =
-        FromPair(record_[1 + 2 * pair], record_[2 + 2 * pair], options_.format);
+    matrix_[row * n + column] = FromPair(record_[1 + 2 * pair], record_[2 + 2 * pair], options_.format);
   }
+  data_.parameters.insert(data_.parameters.end(), matrix_.begin(), matrix_.end());
   record_.clear();
   return true;
 }
