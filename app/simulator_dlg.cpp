@@ -20,6 +20,7 @@
 #include "app/main_dialog_template.h"
 #include "app/qt_binding_controls.h"
 #include "app/scope_chooser_dlg.h"
+#include "app/scope_response_menu.h"
 #include "app/simulator_app.h"
 #include "app/stat_eye_window.h"
 #include "app/view_export.h"
@@ -103,6 +104,8 @@ void CSimulatorDlg::BuildMenu() {
     RunExportViewCommand(this, *freqView, "Export Frequency View");
   });
   file->addAction("Export Data…", this, [this] { RunExportDataCommand(this, engine); });
+  file->addSeparator();
+  new ScopeResponseMenu(this, file);
   file->addSeparator();
   file->addAction("Exit", this, [this] { FindControl<QPushButton>(client, 1)->click(); });
   menu->addMenu("View")->addAction("Statistical Eye…", this, [this] {

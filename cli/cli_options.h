@@ -7,6 +7,7 @@
 #include "cli/sweep_spec.h"
 #include "engine/scope_preset_table.h"
 #include "stateye/stat_eye_settings.h"
+#include "response/response_table.h"
 
 namespace tovan {
 
@@ -23,6 +24,8 @@ struct CliOptions {
   std::optional<double> rolloffDbPerDecade;
   std::optional<double> groupDelayPs;
   std::optional<std::array<double, kFlatnessLevelCount>> flatnessDb;
+  std::optional<ResponseTable> response;  // read from --response while checking
+  ResponseMode responseMode = ResponseMode::kReplace;
   bool threeCells = false;
   bool json = false;
   bool stages = false;

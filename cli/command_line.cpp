@@ -8,6 +8,8 @@
 #include "document/option_rules.h"
 #include "document/text_fields.h"
 #include "cli/png_export.h"
+#include "response/response_file.h"
+#include "response/response_options.h"
 
 namespace tovan {
 
@@ -18,9 +20,12 @@ struct RawValues {
   std::string preset, bitrate, risetime, samplesPerBit, bandwidth, rolloff, groupDelay;
   std::string flatness, csv, sweep, jobs, pngTime, pngFreq, width, height;
   std::string rj, dj, noise, ber;
+  std::string response, responseMode, responsePairing;
 };
 
 constexpr std::string_view kFilePath = "a file path";
+constexpr std::string_view kResponseModes = "replace or cascade";
+constexpr std::string_view kPairingAllowed = "four different ports 1 to 4";
 
 struct DeclaredOption {
   CLI::Option* option;
@@ -45,6 +50,7 @@ class CommandLineParser {
   std::string ConflictError() const;
   std::string CheckValues(CliOptions& options) const;
   std::string CheckOutputValues(CliOptions& options) const;
+  std::string CheckResponse(CliOptions& options) const;
   CLI::Option* SweptOption(const SweptParameter& parameter) const;
   bool Given(CLI::Option* option) const { return option->count() > 0; }
 
@@ -58,6 +64,7 @@ class CommandLineParser {
   CLI::Option *rolloff_, *groupDelay_, *flatness_, *threeCells_, *json_, *stages_, *csv_;
   CLI::Option *metrics_, *sweep_, *jobs_, *pngTime_, *pngFreq_, *width_, *height_, *version_;
   CLI::Option *statEye_, *rj_, *dj_, *noise_, *ber_;
+  CLI::Option *response_, *responseMode_, *responsePairing_;
 };
 
 CommandLineParser::CommandLineParser() {
@@ -86,6 +93,19 @@ void CommandLineParser::AddEngineOptions() {
   flatness_ = AddValue("--flatness", raw_.flatness, "L1,...,L10", "flatness levels at 1 ... 10 GHz",
                        FlatnessAllowedText());
   threeCells_ = AddFlag("--three-cells", "three bit cells per trace instead of one");
+  response_ = AddValue("--response", raw_.response, "FILE",
+                       "a measured scope response: a two-port's S21 or a four-port's SDD21 from a "
+                       "Touchstone 1.1 or 2.0 file, or a CSV table of frequency, magnitude and "
+                       "optionally phase",
+                       ".s2p, .s4p, .ts or .csv file");
+  responseMode_ = AddValue("--response-mode", raw_.responseMode, "MODE",
+                           "replace: the file takes the place of the modelled scope filter; "
+                           "cascade: it multiplies it (a probe or fixture), default replace",
+                           std::string(kResponseModes));
+  responsePairing_ = AddValue("--response-pairing", raw_.responsePairing, "I+,I-,O+,O-",
+                              "a four-port's differential input and output port pairs, default "
+                              "1,3,2,4",
+                              std::string(kPairingAllowed));
 }
 
 void CommandLineParser::AddOutputOptions() {
@@ -181,6 +201,9 @@ std::string CommandLineParser::ConflictError() const {
   if (Given(jobs_) && !Given(sweep_)) return "tovan-cli: --jobs needs --sweep";
   for (CLI::Option* spread : {rj_, dj_, noise_, ber_})
     if (Given(spread) && !Given(statEye_)) return "tovan-cli: " + spread->get_name() + " needs --stat-eye";
+  for (CLI::Option* detail : {responseMode_, responsePairing_})
+    if (Given(detail) && !Given(response_))
+      return "tovan-cli: " + detail->get_name() + " needs --response";
   for (CLI::Option* side : {width_, height_})
     if (Given(side) && !Given(pngTime_) && !Given(pngFreq_))
       return "tovan-cli: " + side->get_name() + " needs --png-time or --png-freq";
@@ -229,7 +252,34 @@ std::string CommandLineParser::CheckValues(CliOptions& options) const {
     options.flatnessDb = levels.value;
   }
   if (const std::string problem = CheckStatEyeValues(options); !problem.empty()) return problem;
-  return CheckOutputValues(options);
+  const std::string output = CheckOutputValues(options);
+  return output.empty() ? CheckResponse(options) : output;
+}
+
+// Last: the file is read only when everything else is in order.
+std::string CommandLineParser::CheckResponse(CliOptions& options) const {
+  if (!Given(response_)) return "";
+  if (Given(responseMode_)) {
+    const std::optional<ResponseMode> mode = ParseResponseMode(raw_.responseMode);
+    if (!mode)
+      return OptionError("--response-mode", Quoted(raw_.responseMode) + " is not a mode",
+                         kResponseModes);
+    options.responseMode = *mode;
+  }
+  PortPairing pairing;
+  if (Given(responsePairing_)) {
+    const std::optional<PortPairing> parsed = ParsePortPairing(raw_.responsePairing);
+    if (!parsed)
+      return OptionError("--response-pairing", Quoted(raw_.responsePairing) + " is not a pairing",
+                         kPairingAllowed);
+    pairing = *parsed;
+  }
+  if (raw_.response.empty())
+    return OptionError("--response", "needs a value", ".s2p, .s4p, .ts or .csv file", false);
+  ReadResult<ResponseTable> table = LoadResponseFile(raw_.response, pairing);
+  if (!table.value) return "tovan-cli: " + ErrorMessage(table.error);
+  options.response = std::move(table.value);
+  return "";
 }
 
 std::string CommandLineParser::CheckStatEyeValues(CliOptions& options) const {

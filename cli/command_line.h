@@ -23,7 +23,10 @@ struct ParsedCommandLine {
 // picture in a build that cannot draw (png_export.h), any value that is malformed or
 // outside its control's range (option_rules.h), a sweep that ParseSweep refuses, and a
 // sweep of an option also given (the preset also with --no-preset, a flatness level
-// with --flatness). The first problem found is the one reported.
+// with --flatness), --response-mode or --response-pairing without --response. When all
+// else is in order the --response file is read (response_file.h) into the options; a
+// file the reader refuses gives its one line (file, line, what is wrong). The first
+// problem found is the one reported.
 ParsedCommandLine ParseCommandLine(int argc, const char* const* argv);
 
 }  // namespace tovan

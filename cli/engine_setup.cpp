@@ -23,6 +23,10 @@ void ConfigureEngine(SignalEngine& engine, const CliOptions& options) {
   if (options.flatnessDb)
     for (int k = 0; k < kFlatnessLevelCount; ++k)
       engine.flatnessLevels[k].Write((*options.flatnessDb)[k]);
+  if (options.response) {
+    engine.responseTable.Write(*options.response);
+    engine.responseMode.Write(options.responseMode);
+  }
 }
 
 void WriteSweptValue(SignalEngine& engine, const CliOptions& options,

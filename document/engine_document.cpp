@@ -35,6 +35,27 @@ void WriteParameters(JsonWriter& json, const SignalEngine& engine) {
   json.EndObject();
 }
 
+// Where the measured response came from and how it enters; ports is null for CSV.
+void WriteResponse(JsonWriter& json, const ResponseTable& table, ResponseMode mode) {
+  json.BeginObject();
+  json.Key("file");
+  json.String(table.file);
+  json.Key("format");
+  json.String(table.format);
+  json.Key("ports");
+  if (table.ports > 0) json.Integer(table.ports);
+  else json.Null();
+  json.Key("points");
+  json.Integer(static_cast<long long>(table.frequencies.size()));
+  json.Key("fromGHz");
+  json.Number(table.frequencies.front());
+  json.Key("toGHz");
+  json.Number(table.frequencies.back());
+  json.Key("mode");
+  json.String(ResponseModeName(mode));
+  json.EndObject();
+}
+
 void WriteTraces(JsonWriter& json, SignalEngine& engine) {
   json.Key("inputTraces");
   WriteColumns(json, engine.InputTraces());
@@ -58,6 +79,10 @@ std::string EngineDocument(SignalEngine& engine, DocumentParts parts) {
   json.BeginObject();
   json.Key("parameters");
   WriteParameters(json, engine);
+  if (engine.responseTable.value) {
+    json.Key("response");
+    WriteResponse(json, *engine.responseTable.value, engine.responseMode.value);
+  }
   json.Key("failed");
   json.Boolean(engine.Failed());
   WriteTraces(json, engine);

@@ -11,7 +11,8 @@ namespace tovan {
 // The --json document of one engine run, compact, in this key order:
 // "parameters" (the public cells: bitrate, risetime and groupDelay in ns,
 // samplesPerBit, bandwidth, rolloff, flatnessLevels [10], show3BitCells,
-// noiseAmplitude), "failed", "inputTraces" and "outputTraces" (each the list of
+// noiseAmplitude), with a measured response loaded "response" ({"file", "format",
+// "ports" (null for CSV), "points", "fromGHz", "toGHz", "mode"}), "failed", "inputTraces" and "outputTraces" (each the list of
 // its matrix's columns, one column per trace), "scopeMagnitudeTrace",
 // "scopePhaseTrace", "outputSpectrumTrace", "inputSpectrumTrace" (each
 // {"abscissae", "ordinates"}), then with metrics "metrics" (MeasureEngineEye as in

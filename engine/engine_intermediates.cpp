@@ -49,6 +49,11 @@ const ComplexVector& SignalEngine::ScopeResponse() {
   return scopeResponse;
 }
 
+const ComplexVector& SignalEngine::MeasuredResponse() {
+  Synchronize();
+  return measuredResponse;
+}
+
 const Vector& SignalEngine::GroupDelayCurve() {
   Synchronize();
   return groupDelayCurve;

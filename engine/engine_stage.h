@@ -16,6 +16,7 @@ enum class EngineStage {
   kFlatnessFit,
   kFlatnessResponse,
   kOutputs,
+  kMeasuredResponse,
   kCount
 };
 

@@ -44,7 +44,8 @@ void SignalEngine::UpdateWaveform() {
 void SignalEngine::UpdateAxes() {
   UpdateWaveform();
   if (!BeginStage(axesNode, EngineStage::kAxes,
-                  {&riseFilterNode, &scopeFilterNode, &groupDelayNode, &flatnessResponseNode}))
+                  {&riseFilterNode, &scopeFilterNode, &groupDelayNode, &flatnessResponseNode,
+                   &measuredResponseNode}))
     return;
   const double sampleRate = static_cast<double>(snapSamplesPerBit.value) / (1.0 / snapBitrate.value);
   const int points = waveformSpectrum.length();

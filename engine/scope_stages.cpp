@@ -2,6 +2,7 @@
 
 #include "engine/delay_compensation.h"
 #include "engine/flatness_start_guess.h"
+#include "engine/measured_scope_response.h"
 #include "engine/signal_engine.h"
 #include "engine/slow_root_cancellation.h"
 #include "numeric/constants.h"
@@ -34,6 +35,7 @@ double ButterworthPointOfTenthDb(const Cascade& prototype, double bandwidth) {
 
 void SignalEngine::UpdateScopeFilter() {
   UpdateAxes();
+  UpdateMeasuredResponse();
   if (!BeginStage(scopeFilterNode, EngineStage::kScopeFilter, {&outputsNode})) return;
   const double bw = snapBandwidth.value;
   const int order = static_cast<int>(std::floor(snapRolloff.value * 0.05));
@@ -42,6 +44,9 @@ void SignalEngine::UpdateScopeFilter() {
   const Cascade butterworth = MakeButterworth(bw / tenthDb, order);
   scopeFilter = Multiply(MakeBessel(bw, 4), FromCascade(butterworth));
   scopeResponse = DelayCompensatedResponse(scopeFilter, sPoints, snapBitrate.value);
+  if (snapResponseTable.value)
+    scopeResponse = MeasuredScopeResponse(measuredResponse, measuredAtBitrate, scopeFilter,
+                                          snapResponseMode.value, sPoints, snapBitrate.value);
   scopeFilterNode.ready = true;
 }
 

@@ -44,6 +44,8 @@ SignalEngine::SignalEngine()
       bandwidth(6.0, &inputGate),
       rolloff(300.0, &inputGate),
       flatnessLevels(MakeCells(kFlatLevels, &inputGate)),
+      responseTable(std::nullopt, &inputGate),
+      responseMode(ResponseMode::kReplace, &inputGate),
       snapShow3BitCells(false, &commonRelay),
       snapPrbsTaps(MakeCells(kDefaultTaps, &commonRelay)),
       snapHighLevel(0.6, &commonRelay),
@@ -55,7 +57,9 @@ SignalEngine::SignalEngine()
       snapNoiseAmplitude(0.0, &commonRelay),
       snapBandwidth(6.0, &bandwidthRelay),
       snapRolloff(180.0, &scopeFilterNode),
-      snapFlatnessLevels(MakeCells(kFlatLevels, &flatnessFitNode)) {}
+      snapFlatnessLevels(MakeCells(kFlatLevels, &flatnessFitNode)),
+      snapResponseTable(std::nullopt, &measuredResponseNode),
+      snapResponseMode(ResponseMode::kReplace, &scopeFilterNode) {}
 
 void SignalEngine::Synchronize() {
   if (failed) return;
@@ -86,6 +90,8 @@ void SignalEngine::CopyParameters() {
   CopyCell(bandwidth, snapBandwidth);
   CopyCell(rolloff, snapRolloff);
   CopyCells(flatnessLevels, snapFlatnessLevels);
+  CopyCell(responseTable, snapResponseTable);
+  CopyCell(responseMode, snapResponseMode);
 }
 
 void SignalEngine::RelayInvalidation() {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "engine/cached_node.h"
 #include "engine/engine_stage.h"
@@ -10,6 +11,7 @@
 #include "numeric/int_vector.h"
 #include "numeric/row_matrix.h"
 #include "numeric/vector.h"
+#include "response/response_table.h"
 #include "transfer/prbs_generator.h"
 #include "transfer/rational_function.h"
 #include "transfer/sample_table.h"
@@ -49,6 +51,7 @@ class SignalEngine {
   CachedNode patternNode, waveformNode, axesNode, riseFilterNode, inputTracesNode;
   CachedNode groupDelayNode, scopeFilterNode, flatnessFitNode, flatnessResponseNode;
   CachedNode outputsNode;
+  CachedNode measuredResponseNode;
   CachedNode commonRelay, bandwidthRelay;
 
  public:
@@ -65,6 +68,9 @@ class SignalEngine {
   InputCell<double> bandwidth;     // GHz
   InputCell<double> rolloff;       // dB per decade
   std::array<InputCell<double>, 10> flatnessLevels;  // dB at 1 ... 10 GHz
+  // A measured response (none: the modelled scope filter alone) and how it enters.
+  InputCell<std::optional<ResponseTable>> responseTable;
+  InputCell<ResponseMode> responseMode;
 
   const Matrix& InputTraces();
   const Matrix& OutputTraces();
@@ -91,7 +97,12 @@ class SignalEngine {
   const ComplexVector& RiseResponse();
   const Vector& InputSignal();
   const RationalFunction& ScopeFilter();
+  // The scope filter's response with its bit-rate delay taken out; with a measured
+  // response loaded, the measured (replace) or measured times modelled (cascade) one.
   const ComplexVector& ScopeResponse();
+  // The measured response on the frequency grid (measured_scope_response.h); empty
+  // with none loaded.
+  const ComplexVector& MeasuredResponse();
   const Vector& GroupDelayCurve();
   const ComplexVector& GroupDelayResponse();
   const RationalFunction& FlatnessFilter();
@@ -114,6 +125,7 @@ class SignalEngine {
   void UpdateFlatnessFit();
   void UpdateFlatnessResponse();
   void UpdateOutputs();
+  void UpdateMeasuredResponse();
 
   // Stage protocol steps 2 to 4: false when the node is current; otherwise the node
   // is refreshed, the count taken and the dependants stamped.
@@ -132,6 +144,8 @@ class SignalEngine {
   InputCell<double> snapBandwidth;
   InputCell<double> snapRolloff;
   std::array<InputCell<double>, 10> snapFlatnessLevels;
+  InputCell<std::optional<ResponseTable>> snapResponseTable;
+  InputCell<ResponseMode> snapResponseMode;
 
   PrbsGenerator generator;
   Vector waveform;
@@ -147,6 +161,8 @@ class SignalEngine {
   ComplexVector groupDelayResponse;
   RationalFunction scopeFilter;
   ComplexVector scopeResponse;
+  ComplexVector measuredResponse;
+  Complex measuredAtBitrate;
   RationalFunction flatnessFilter;
   ComplexVector flatnessResponse;
   ComplexVector outputSpectrum;

@@ -24,8 +24,8 @@ namespace {
 // The table of contents as help/contents.hhc writes it.
 const QStringList kTopLevelTopics = {
     "Welcome to Tovan",         "The main window",          "Flatness Adjust dialog",
-    "Scope Simulator presets",  "How the simulation works", "Eye measurements",
-    "Command line",             "Keyboard use",
+    "Scope Simulator presets",  "Measured scope responses", "How the simulation works",
+    "Eye measurements",         "Command line",             "Keyboard use",
 };
 const QStringList kMainWindowTopics = {
     "Input signal controls", "Scope controls", "Time domain view", "Frequency domain view"};

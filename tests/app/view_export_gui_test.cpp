@@ -67,7 +67,8 @@ class ViewExportTest : public QObject {
   void fileMenuListsTheExportsBeforeExit() {
     QCOMPARE(FileMenuTexts(*dialog),
              QStringList({"Export Time View…", "Export Frequency View…", "Export Data…", "-",
-                          "Exit"}));
+                          "Load Scope Response...", "Clear Scope Response",
+                          "Cascade With Modelled Scope", "-", "Exit"}));
   }
 
   void pngAtThePaneSizeAndTwiceIt() {

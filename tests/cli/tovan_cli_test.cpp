@@ -270,6 +270,53 @@ TEST_F(TovanCliCsv, AnUnwritableDirectoryExitsWithOne) {
   EXPECT_NE(run.err.find("cannot create"), std::string::npos) << run.err;
 }
 
+class TovanCliResponse : public TovanCliCsv {
+ protected:
+  std::string File(const std::string& name, const std::string& text) {
+    std::filesystem::create_directories(directory_);
+    std::ofstream(directory_ / name, std::ios::binary) << text;
+    return (directory_ / name).string();
+  }
+};
+
+TEST_F(TovanCliResponse, TheDocumentDescribesTheLoadedResponse) {
+  const std::string path =
+      File("probe.csv", "Frequency (MHz),Magnitude (dB)\n100,0\n2000,-1\n8000,-6\n");
+  const auto document = RunJson({"--json", "--response", path, "--response-mode", "cascade"});
+  const nlohmann::json expected = {{"file", path},  {"format", "CSV, minimum phase"},
+                                   {"ports", nullptr}, {"points", 3},
+                                   {"fromGHz", 0.1}, {"toGHz", 8.0},
+                                   {"mode", "cascade"}};
+  EXPECT_EQ(document["response"], expected);
+  EXPECT_FALSE(RunJson({"--json"}).contains("response"));
+}
+
+struct BadFile {
+  std::string name;
+  std::string text;
+  std::string where;  // after the path: the line and what is wrong
+};
+
+void PrintTo(const BadFile& c, std::ostream* os) { *os << c.name; }
+
+class TovanCliBadFile : public TovanCliResponse, public ::testing::WithParamInterface<BadFile> {};
+
+TEST_P(TovanCliBadFile, ExitsWithTwoAndOneLineNamingFileAndLine) {
+  const std::string path = File(GetParam().name, GetParam().text);
+  const cli_test::ProcessResult run = RunCli({"--json", "--response", path});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_TRUE(run.err.starts_with("tovan-cli: " + path + GetParam().where)) << run.err;
+  EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, TovanCliBadFile,
+    ::testing::Values(BadFile{"short.s2p", "# GHz S RI\n1 0 0 1 0 0 0 0\n", ", line 2: "},
+                      BadFile{"z.s2p", "# MHz Z RI\n1 0 0 1 0 0 0 0 0\n", ", line 1: Z parameters"},
+                      BadFile{"empty.csv", "", ": the file is empty"},
+                      BadFile{"garbage.s4p", std::string("\x7f" "ELF\0\0", 6), ", line 1: binary"}));
+
 struct BadArguments {
   std::vector<std::string> args;
   std::string option;   // named in the message
@@ -393,7 +440,21 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{{"--png-time", ""}, "--png-time", "a file path"},
         BadArguments{{"--sweep", "bitrate=1:2:1", "--png-time", "t.png"},
                      "--png-time",
-                     "exclude each other"}));
+                     "exclude each other"},
+        // Measured responses: options and files the reader cannot open.
+        BadArguments{{"--response-mode", "cascade"}, "--response-mode", "needs --response"},
+        BadArguments{{"--response-pairing", "1,2,3,4"}, "--response-pairing", "needs --response"},
+        BadArguments{{"--response", "scope.s2p", "--response-mode", "both"},
+                     "--response-mode",
+                     "replace or cascade"},
+        BadArguments{{"--response", "scope.s4p", "--response-pairing", "1,3,2,2"},
+                     "--response-pairing",
+                     "four different ports 1 to 4"},
+        BadArguments{{"--response"}, "--response", ".s2p, .s4p, .ts or .csv file"},
+        BadArguments{{"--response", ""}, "--response", ".s2p, .s4p, .ts or .csv file"},
+        BadArguments{{"--response", "no/such/scope.s2p"}, "no/such/scope.s2p", "no such file"},
+        BadArguments{{"--response", "."}, ".: not a file", "not a file"},
+        BadArguments{{"--response", "/dev/null"}, "/dev/null", "not a file"}));
 
 }  // namespace
 }  // namespace tovan

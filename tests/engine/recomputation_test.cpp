@@ -41,9 +41,21 @@ TEST_P(RecomputationTest, RecomputesExactlyTheStagesDownstream) {
   EXPECT_FALSE(engine.Failed());
 }
 
-const std::vector<S> kAllButFlatnessFit{S::kPattern,     S::kWaveform,    S::kAxes,
-                                        S::kRiseFilter,  S::kInputTraces, S::kGroupDelay,
-                                        S::kScopeFilter, S::kFlatnessResponse, S::kOutputs};
+const std::vector<S> kAllButFlatnessFit{
+    S::kPattern,     S::kWaveform,         S::kAxes,    S::kRiseFilter,       S::kInputTraces,
+    S::kGroupDelay,  S::kScopeFilter,      S::kFlatnessResponse, S::kOutputs, S::kMeasuredResponse};
+
+// A two-point measured response, enough to exercise the stage.
+ResponseTable TwoPointResponse() {
+  ResponseTable table;
+  table.file = "two.csv";
+  table.format = "CSV";
+  table.frequencies = {1.0, 10.0};
+  table.values = {Complex{1.0, 0.0}, Complex{0.0, -0.5}};
+  return table;
+}
+
+void LoadTwoPointResponse(SignalEngine& e) { e.responseTable.Write(TwoPointResponse()); }
 
 INSTANTIATE_TEST_SUITE_P(
     EachParameter, RecomputationTest,
@@ -54,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {S::kScopeFilter, S::kOutputs}},
         ChangeCase{"bitrate", [](SignalEngine& e) { e.bitrate.Write(5.0); },
                    {S::kAxes, S::kRiseFilter, S::kInputTraces, S::kGroupDelay, S::kScopeFilter,
-                    S::kFlatnessResponse, S::kOutputs}},
+                    S::kFlatnessResponse, S::kOutputs, S::kMeasuredResponse}},
         ChangeCase{"risetime", [](SignalEngine& e) { e.risetime.Write(0.1); },
                    {S::kRiseFilter, S::kInputTraces, S::kOutputs}},
         ChangeCase{"bandwidth", [](SignalEngine& e) { e.bandwidth.Write(8.0); },
@@ -65,6 +77,11 @@ INSTANTIATE_TEST_SUITE_P(
                    kAllButFlatnessFit},
         ChangeCase{"samplesPerBit", [](SignalEngine& e) { e.samplesPerBit.Write(64); },
                    kAllButFlatnessFit},
+        ChangeCase{"loadResponse", LoadTwoPointResponse,
+                   {S::kMeasuredResponse, S::kScopeFilter, S::kOutputs}},
+        ChangeCase{"responseMode",
+                   [](SignalEngine& e) { e.responseMode.Write(ResponseMode::kCascade); },
+                   {S::kScopeFilter, S::kOutputs}},
         ChangeCase{"sameValue", [](SignalEngine& e) { e.bitrate.Write(3.125); }, {}},
         ChangeCase{"writtenBack",
                    [](SignalEngine& e) {
