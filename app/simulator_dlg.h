@@ -25,7 +25,6 @@ class CFreqDomainView;
 class CScopeChooserDlg;
 class CSimulatorApp;
 class CTimeDomainView;
-class EnterKeyFilter;
 class EyeReadout;
 
 // The main window (template 102, "Tovan 1.0"): owns the engine, the two plot views,
@@ -58,6 +57,9 @@ class CSimulatorDlg : public QDialog {
   void OnShowBitCells();
   void OnToggleFlatnessDialog(bool checked);
   void OnToggleChooser(bool checked);
+  // Unchecks the toggle of side dialog `side` once the current event is done: how a
+  // close box that a window manager adds to a side dialog hides it.
+  void HideSideDialogLater(const QDialog* side);
 
   SignalEngine& Engine() { return engine; }
   CSimulatorApp* App() const { return app; }
@@ -71,6 +73,7 @@ class CSimulatorDlg : public QDialog {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void OnInitDialog();
@@ -86,6 +89,7 @@ class CSimulatorDlg : public QDialog {
   template <class Dialog>
   void ToggleSideDialog(Dialog*& dialog, std::optional<QByteArray>& placement, bool checked);
   void DestroySideDialogs();
+  QPoint FirstPlaceOf(const QWidget& side) const;
 
   QIcon icon;
   CSimulatorApp* app;
@@ -107,7 +111,6 @@ class CSimulatorDlg : public QDialog {
   QAbstractButton* flatnessToggle = nullptr;
   QAbstractButton* chooserToggle = nullptr;
   int initialPrintColors = 0;
-  std::unique_ptr<EnterKeyFilter> enterFilter;
 
   // The Qt adapters the bindings drive; they outlive the bindings.
   std::vector<std::unique_ptr<BindingControl>> controlAdapters;
