@@ -13,6 +13,7 @@
 #include "app/side_dialog_frame.h"
 #include "app/simulator_app.h"
 #include "app/simulator_dlg.h"
+#include "app/value_entry.h"
 #include "engine/scope_preset_table.h"
 
 namespace tovan {
@@ -42,6 +43,12 @@ void CErrorAdjustDlg::OnInitDialog() {
     bindings[k]->Refresh();
     const int id = kFlatnessSliderIds[k];
     OnEveryScroll(sliders[k], this, [this, id] { OnVScroll(id); });
+    // A typed level moves the slider and is then handled as a scroll of it.
+    new ValueEntry(edits[k], sliders[k], [this, id, k](const std::string& text) {
+      const std::string problem = bindings[k]->MoveToTyped(text);
+      if (problem.empty()) OnVScroll(id);
+      return problem;
+    });
     connect(zeroButtons[k], &QPushButton::clicked, this, [this, k] { ZeroLevel(k + 1); });
   }
   zeroAllButton = FindControl<QPushButton>(client, kZeroAllId);

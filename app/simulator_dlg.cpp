@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -14,6 +15,7 @@
 #include <algorithm>
 
 #include "app/about_dialog.h"
+#include "app/cursor_readout.h"
 #include "app/dialog_builder.h"
 #include "app/error_adjust_dlg.h"
 #include "app/eye_readout.h"
@@ -21,13 +23,18 @@
 #include "app/main_dialog_layout.h"
 #include "app/main_dialog_template.h"
 #include "app/qt_binding_controls.h"
+#include "app/scale_strip.h"
 #include "app/scroll_notifications.h"
 #include "app/side_dialog_placement.h"
+#include "app/value_entry.h"
 #include "app/scope_chooser_dlg.h"
 #include "app/simulator_app.h"
 #include "app/view_export.h"
+#include "app/wrapping_buttons.h"
+#include "document/settings_line.h"
 #include "engine/scope_preset_table.h"
 #include "plot/freq_domain_view.h"
+#include "plot/plot_colors.h"
 #include "plot/time_domain_view.h"
 
 namespace tovan {
@@ -82,6 +89,12 @@ void CSimulatorDlg::OnInitDialog() {
   client->resize(templateClientSize);
   templateControls = BuildControls(client, dialogTemplate, units);
   CreateViews();
+  new CursorReadout(&engine, timeView, freqView, this);
+  timeStrip = new ScaleStrip(FindControl<QFrame>(client, kTimePlot), timeView, [this] {
+    return TimeViewAxes(engine.show3BitCells.value ? 3 : 1, engine.bitrate.value);
+  });
+  freqStrip = new ScaleStrip(FindControl<QFrame>(client, kFreqPlot), freqView,
+                             [] { return FreqViewAxes(); });
   readout = new EyeReadout(&engine, this);
   connect(timeView, &CGLPlotWnd::ticked, readout, &EyeReadout::OnTick);
   InitCheckBoxes();
@@ -96,22 +109,46 @@ void CSimulatorDlg::OnInitDialog() {
   LayOut();
 }
 
+// One function per menu, in menu-bar order: a new command goes into its menu's
+// function, a new menu gets one of its own.
 void CSimulatorDlg::BuildMenu() {
   menu = new QMenuBar(this);
-  QMenu* file = menu->addMenu("&File");
-  file->addAction("Export &Time View…", this,
-                  [this] { RunExportViewCommand(this, *timeView, "Export Time View"); });
-  file->addAction("Export &Frequency View…", this,
-                  [this] { RunExportViewCommand(this, *freqView, "Export Frequency View"); });
+  BuildFileMenu(menu->addMenu("&File"));
+  BuildViewMenu(menu->addMenu("&View"));
+  BuildHelpMenu(menu->addMenu("&Help"));
+}
+
+void CSimulatorDlg::BuildFileMenu(QMenu* file) {
+  file->addAction("Export &Time View…", this, [this] {
+    RunExportViewCommand(this, *timeView, "Export Time View", FigureTitle());
+  });
+  file->addAction("Export &Frequency View…", this, [this] {
+    RunExportViewCommand(this, *freqView, "Export Frequency View", FigureTitle());
+  });
   file->addAction("Export &Data…", this, [this] { RunExportDataCommand(this, engine); });
   file->addSeparator();
   file->addAction("E&xit", this, [this] { FindControl<QPushButton>(client, kOkButton)->click(); });
-  QMenu* help = menu->addMenu("&Help");
+}
+
+void CSimulatorDlg::BuildViewMenu(QMenu* view) {
+  QAction* strips = view->addAction("&Scale Strips");
+  strips->setCheckable(true);
+  connect(strips, &QAction::toggled, this, [this](bool shown) {
+    timeStrip->SetShown(shown);
+    freqStrip->SetShown(shown);
+  });
+}
+
+void CSimulatorDlg::BuildHelpMenu(QMenu* help) {
   help->addAction("&Contents", this, [this] { ShowHelpContents(this); });
   help->addAction("&About Tovan", this, [this] {
     CAboutDlg about(this);
     about.exec();
   });
+}
+
+std::string CSimulatorDlg::FigureTitle() const {
+  return SettingsLine(engine, PresetName(app->presetIndex));
 }
 
 void CSimulatorDlg::resizeEvent(QResizeEvent* event) {
@@ -183,6 +220,32 @@ void CSimulatorDlg::InitCheckBoxes() {
   bitCellButton = FindControl<QPushButton>(client, kBitCellButton);
   flatnessToggle = FindControl<QAbstractButton>(client, kFlatnessToggle);
   chooserToggle = FindControl<QAbstractButton>(client, kChooserToggle);
+  MarkTraceBoxes();
+}
+
+// Each trace's check box is its legend: a mark in the trace's colour, and the
+// trace's scale as its tool tip (the plots themselves carry no numbers).
+void CSimulatorDlg::MarkTraceBoxes() {
+  const char* timeScale =
+      "0 V at the middle line, 0.25 V per division; 0.1 UI per division across "
+      "(0.3 UI with three bit cells)";
+  const struct {
+    int id;
+    RgbColor color;
+    const char* scale;
+  } traces[] = {
+      {kTimeInputCheck, kOrangeTrace, timeScale},
+      {kTimeOutputCheck, kBlueTrace, timeScale},
+      {kMagnitudeCheck, kCrimsonTrace, "0 dB at the middle line, 1 dB per division"},
+      {kPhaseCheck, kGreenTrace, "0 degrees at the middle line, 40 degrees per division"},
+      {kInputSpectrumCheck, kOrangeTrace, "0 dB at the top, 6 dB per division"},
+      {kOutputSpectrumCheck, kBlueTrace, "0 dB at the top, 6 dB per division"},
+  };
+  for (const auto& trace : traces) {
+    auto* box = FindControl<WrappingCheckBox>(client, trace.id);
+    box->SetMark(QColor::fromRgbF(trace.color.red, trace.color.green, trace.color.blue));
+    box->setToolTip(trace.scale);
+  }
 }
 
 void CSimulatorDlg::ConnectControls() {
@@ -204,6 +267,18 @@ void CSimulatorDlg::ConnectControls() {
           &QDialog::accept);
   connect(FindControl<QPushButton>(client, kCancelButton), &QPushButton::clicked, this,
           &QDialog::reject);
+}
+
+// A typed value moves the control and is then handled as a scroll of it, so it is
+// stored, shown and switches to Custom exactly as a move of the control would.
+template <class Binding>
+void CSimulatorDlg::AddValueEntry(int controlId, int boxId, Binding& binding) {
+  new ValueEntry(FindControl<QLineEdit>(client, boxId), FindControl<QWidget>(client, controlId),
+                 [this, controlId, &binding](const std::string& text) {
+                   const std::string problem = binding.MoveToTyped(text);
+                   if (problem.empty()) OnVScroll(controlId);
+                   return problem;
+                 });
 }
 
 void CSimulatorDlg::CreateBindings() {
@@ -249,8 +324,13 @@ void CSimulatorDlg::CreateBindings() {
       control(kSamplesPerBitSpin), BindingKind::Spin, text(kSamplesPerBitEdit),
       &engine.samplesPerBit, samples.max, samples.min, samples.step, 1.0);
   samplesPerBitBinding->Refresh();
+  AddValueEntry(kBitrateSlider, kBitrateEdit, *bitrateBinding);
+  AddValueEntry(kRisetimeSlider, kRisetimeEdit, *risetimeBinding);
+  AddValueEntry(kBandwidthSlider, kBandwidthEdit, *bandwidthBinding);
+  AddValueEntry(kRolloffSlider, kRolloffEdit, *rolloffBinding);
+  AddValueEntry(kGroupDelaySlider, kGroupDelayEdit, *groupDelayBinding);
+  AddValueEntry(kSamplesPerBitSpin, kSamplesPerBitEdit, *samplesPerBitBinding);
 }
-
 
 void CSimulatorDlg::SelectPreset(int index) {
   if (index == app->presetIndex) return;

@@ -15,6 +15,7 @@
 #include "engine/signal_engine.h"
 
 class QAbstractButton;
+class QMenu;
 class QMenuBar;
 class QPushButton;
 
@@ -26,6 +27,7 @@ class CScopeChooserDlg;
 class CSimulatorApp;
 class CTimeDomainView;
 class EyeReadout;
+class ScaleStrip;
 
 // The main window (template 102, "Tovan 1.0"): owns the engine, the two plot views,
 // the six control bindings and, while shown, the two side dialogs. Controls only
@@ -78,12 +80,20 @@ class CSimulatorDlg : public QDialog {
  private:
   void OnInitDialog();
   void BuildMenu();
+  void BuildFileMenu(QMenu* file);
+  void BuildViewMenu(QMenu* view);
+  void BuildHelpMenu(QMenu* help);
+  // The settings line report figures carry (document/settings_line.h).
+  std::string FigureTitle() const;
   void LayOut();
   int ReadoutHeight() const;
   void CreateViews();
   void InitCheckBoxes();
+  void MarkTraceBoxes();
   void ConnectControls();
   void CreateBindings();
+  template <class Binding>
+  void AddValueEntry(int controlId, int boxId, Binding& binding);
   void SwitchToCustom();
   int* ViewFlag(int controlId);
   template <class Dialog>
@@ -107,6 +117,8 @@ class CSimulatorDlg : public QDialog {
   QSize templateClientSize;
   DialogBaseUnits units{};
   EyeReadout* readout = nullptr;
+  ScaleStrip* timeStrip = nullptr;  // owned by the plots' placeholders
+  ScaleStrip* freqStrip = nullptr;
   QPushButton* bitCellButton = nullptr;
   QAbstractButton* flatnessToggle = nullptr;
   QAbstractButton* chooserToggle = nullptr;

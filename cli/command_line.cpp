@@ -53,7 +53,7 @@ class CommandLineParser {
   std::vector<DeclaredOption> declared_;
   CLI::Option *preset_, *noPreset_, *bitrate_, *risetime_, *samplesPerBit_, *bandwidth_;
   CLI::Option *rolloff_, *groupDelay_, *flatness_, *threeCells_, *json_, *stages_, *csv_;
-  CLI::Option *metrics_, *sweep_, *pngTime_, *pngFreq_, *width_, *height_, *version_;
+  CLI::Option *metrics_, *sweep_, *pngTime_, *pngFreq_, *width_, *height_, *bare_, *version_;
 };
 
 CommandLineParser::CommandLineParser() {
@@ -93,16 +93,21 @@ void CommandLineParser::AddOutputOptions() {
   sweep_ = AddValue("--sweep", raw_.sweep, "NAME=START:STOP:STEP",
                     "one row of eye figures per value of one option, as CSV or with --json as JSON",
                     SweepAllowedText());
-  pngTime_ = AddValue("--png-time", raw_.pngTime, "FILE", "write the time view as a PNG picture",
+  pngTime_ = AddValue("--png-time", raw_.pngTime, "FILE",
+                      "write the time view as a report figure: the picture with axes, legend "
+                      "and a title line of the settings; PNG, or SVG for a FILE ending in .svg",
                       std::string(kFilePath));
-  pngFreq_ = AddValue("--png-freq", raw_.pngFreq, "FILE",
-                      "write the frequency view as a PNG picture", std::string(kFilePath));
+  pngFreq_ = AddValue("--png-freq", raw_.pngFreq, "FILE", "write the frequency view the same way",
+                      std::string(kFilePath));
   width_ = AddValue("--width", raw_.width, "W",
-                    "picture width, default " + std::to_string(defaults.pngWidth),
+                    "width of the plot in pixels (a figure adds its margins), default " +
+                        std::to_string(defaults.pngWidth),
                     AllowedText(kPngWidthRule));
   height_ = AddValue("--height", raw_.height, "H",
-                     "picture height, default " + std::to_string(defaults.pngHeight),
+                     "height of the plot in pixels, default " + std::to_string(defaults.pngHeight),
                      AllowedText(kPngHeightRule));
+  bare_ =
+      AddFlag("--bare", "pictures without axes, legend and title, as the window draws the views");
 }
 
 CLI::Option* CommandLineParser::AddValue(const std::string& name, std::string& target,
@@ -158,7 +163,7 @@ std::string CommandLineParser::ConflictError() const {
     if (Given(a) && Given(b))
       return "tovan-cli: " + a->get_name() + " and " + b->get_name() + " exclude each other";
   if (Given(stages_) && !Given(json_)) return "tovan-cli: --stages needs --json";
-  for (CLI::Option* side : {width_, height_})
+  for (CLI::Option* side : {width_, height_, bare_})
     if (Given(side) && !Given(pngTime_) && !Given(pngFreq_))
       return "tovan-cli: " + side->get_name() + " needs --png-time or --png-freq";
   if (Given(csv_) && raw_.csv.empty())
@@ -272,6 +277,7 @@ ParsedCommandLine CommandLineParser::Parse(int argc, const char* const* argv) {
   if (Given(csv_)) options.csvDirectory = raw_.csv;
   if (Given(pngTime_)) options.pngTimePath = raw_.pngTime;
   if (Given(pngFreq_)) options.pngFreqPath = raw_.pngFreq;
+  options.barePictures = Given(bare_);
   result.kind = CommandKind::kRun;
   return result;
 }

@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -37,15 +38,25 @@ bool Checked(const QWidget* client, int id) {
   return FindControl<QAbstractButton>(client, id)->isChecked();
 }
 
-// Closes the next message box and hands back its text.
+// Closes the next message box (looking for it every 50 ms for two seconds) and hands
+// back its text.
 QString* CloseNextMessageBox() {
   auto* text = new QString;
-  QTimer::singleShot(50, [text] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+  auto* poll = new QTimer;
+  auto* clock = new QElapsedTimer;
+  clock->start();
+  QObject::connect(poll, &QTimer::timeout, [text, poll, clock] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box) {
       *text = box->text();
       box->accept();
     }
+    if (box || clock->elapsed() > 2000) {
+      poll->deleteLater();
+      delete clock;
+    }
   });
+  poll->start(50);
   return text;
 }
 
@@ -404,6 +415,55 @@ class SimulatorDlgTest : public QObject {
       const QWidget* label = flatness->findChild<QWidget*>(ControlName(id));
       QVERIFY2(frameLine < label->geometry().top(), qPrintable(QString::number(id)));
     }
+  }
+
+  // A typed value goes through the binding as a move of its control would, snapped to
+  // the nearest grid value; Escape and bad text keep the old value and the window.
+  void typedValuesMoveTheControl() {
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    SignalEngine& engine = dialog->Engine();
+    auto* box = FindControl<QLineEdit>(client, kBandwidthEdit);
+    auto* slider = FindControl<QSlider>(client, kBandwidthSlider);
+    auto type = [&](const QString& text, Qt::Key end) {
+      QTest::mouseDClick(box, Qt::LeftButton);
+      QVERIFY(!box->isReadOnly());
+      QTest::keyClicks(box, text);
+      QTest::keyClick(box, end);
+      QVERIFY(box->isReadOnly());
+    };
+    type("9.04", Qt::Key_Escape);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(engine.bandwidth.value, 6.0);
+    QCOMPARE(box->text(), QString("6.0"));
+    QCOMPARE(app->presetIndex, 0);
+
+    type("9.04", Qt::Key_Return);  // off the 0.1 GHz grid
+    QCOMPARE(slider->value(), 110);
+    QCOMPARE(box->text(), QString("9.0"));
+    QCOMPARE(engine.bandwidth.value, 1.0 + 80.0 / 190.0 * 19.0);
+    QCOMPARE(app->presetIndex, kCustomPreset);
+
+    for (const char* bad : {"25", "fast"}) {
+      QScopedPointer<QString> message(CloseNextMessageBox());
+      type(bad, Qt::Key_Return);
+      QTRY_VERIFY(!message->isEmpty());
+      QCOMPARE(*message, QString(bad) == "25" ? QString("25 is outside 1 to 20.")
+                                              : QString("\"fast\" is not a number."));
+      QCOMPARE(slider->value(), 110);
+      QCOMPARE(box->text(), QString("9.0"));
+    }
+
+    // F2 on a focused slider edits its box.
+    auto* bitrate = FindControl<QSlider>(client, kBitrateSlider);
+    bitrate->setFocus();
+    QTest::keyClick(bitrate, Qt::Key_F2);
+    auto* bitrateBox = FindControl<QLineEdit>(client, kBitrateEdit);
+    QVERIFY(!bitrateBox->isReadOnly());
+    QTest::keyClicks(bitrateBox, "5");
+    QTest::keyClick(bitrateBox, Qt::Key_Enter);
+    QCOMPARE(engine.bitrate.value, 5.0);
+    QCOMPARE(bitrateBox->text(), QString("5.000"));
   }
 
   void largerWindowGrowsThePlotsOnly() {
