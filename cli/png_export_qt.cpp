@@ -13,6 +13,10 @@ namespace tovan {
 
 namespace {
 
+// Drops Qt's own notes (a missing runtime folder, say) while the headless
+// application starts: on success the command line writes nothing to stderr.
+void Quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+
 bool SvgPath(const std::string& path) {
   return QString::fromStdString(path).endsWith(".svg", Qt::CaseInsensitive);
 }
@@ -46,13 +50,18 @@ bool PngExportAvailable() { return true; }
 std::string WritePngFiles(SignalEngine& engine, const CliOptions& options) {
   const int w = options.pngWidth;
   const int h = options.pngHeight;
+  if (!options.pngTimePath && !options.pngFreqPath) return "";
   // Figures draw text, which needs fonts and so an application object; a headless
   // one serves where none exists.
   int argc = 3;
   char program[] = "tovan-cli", platform[] = "-platform", offscreen[] = "offscreen";
   char* argv[] = {program, platform, offscreen, nullptr};
   std::optional<QGuiApplication> fonts;
-  if (!options.barePictures && !QGuiApplication::instance()) fonts.emplace(argc, argv);
+  if (!options.barePictures && !QGuiApplication::instance()) {
+    const QtMessageHandler previous = qInstallMessageHandler(Quiet);
+    fonts.emplace(argc, argv);
+    qInstallMessageHandler(previous);
+  }
   const std::string title = SettingsLine(engine, PresetPart(options));
   const std::pair<const std::optional<std::string>*, bool> pictures[] = {
       {&options.pngTimePath, true}, {&options.pngFreqPath, false}};

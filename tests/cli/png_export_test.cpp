@@ -92,11 +92,11 @@ QPoint PlaceOf(const QImage& part, const QImage& whole) {
 // Without --bare the picture is a report figure: the bare picture unchanged, with
 // dark axis labels, legend and title on white around it; SVG for a .svg file.
 TEST_F(TovanCliPng, FiguresCarryTheBarePictureWithAxesAround) {
-  const cli_test::ProcessResult bare =
-      RunCli({"--png-time", Path("bare.png"), "--width", "320", "--height", "200", "--bare"});
-  const cli_test::ProcessResult figure = RunCli({"--png-time", Path("figure.png"), "--png-freq",
-                                                 Path("figure.svg"), "--width", "320", "--height",
-                                                 "200", "--bitrate", "5"});
+  const cli_test::ProcessResult bare = RunCli({"--png-time", Path("bare.png"), "--width", "320",
+                                               "--height", "200", "--bare", "--bitrate", "5"});
+  const cli_test::ProcessResult figure =
+      RunCli({"--png-time", Path("figure.png"), "--png-freq", Path("figure.svg"), "--width", "320",
+              "--height", "200", "--bitrate", "5"});
   ASSERT_EQ(bare.exitCode, 0) << bare.err;
   ASSERT_EQ(figure.exitCode, 0) << figure.err;
   EXPECT_EQ(figure.out + figure.err, "");
@@ -117,8 +117,8 @@ TEST_F(TovanCliPng, FiguresCarryTheBarePictureWithAxesAround) {
   QFile svg(QString::fromStdString(Path("figure.svg")));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
   const QString document = QString::fromUtf8(svg.readAll());
-  for (const char* text : {"Frequency (GHz)", "Phase (deg)", "Scope magnitude (dB)",
-                           "5.000 Gbps", "Mardel Tidewell 6 GHz"})
+  for (const char* text : {"Frequency (GHz)", "Phase (deg)", "Scope magnitude (dB)", "5.000 Gbps",
+                           "Mardel Tidewell 6 GHz"})
     EXPECT_TRUE(document.contains(text)) << text;
 }
 
