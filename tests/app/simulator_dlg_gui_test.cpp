@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -60,14 +61,16 @@ QString* CloseNextMessageBox() {
   return text;
 }
 
-// Presses Return in whichever modal window is up shortly after this call; a dialog
-// that ignored it is cancelled a little later, so the caller sees Rejected.
+// Presses Return in whichever modal window is up shortly after this call; if that
+// window ignores it, it is cancelled a little later, so the caller sees Rejected.
 void PressReturnInNextModal() {
   QTimer::singleShot(100, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) QTest::keyClick(modal, Qt::Key_Return);
-  });
-  QTimer::singleShot(1000, [] {
-    if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->reject();
+    const QPointer<QWidget> modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    QTest::keyClick(modal, Qt::Key_Return);
+    QTimer::singleShot(900, [modal] {
+      if (auto* dialog = qobject_cast<QDialog*>(modal.data())) dialog->reject();
+    });
   });
 }
 
