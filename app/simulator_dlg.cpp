@@ -29,6 +29,7 @@
 #include "app/value_entry.h"
 #include "app/scope_chooser_dlg.h"
 #include "app/simulator_app.h"
+#include "app/stat_eye_window.h"
 #include "app/view_export.h"
 #include "app/wrapping_buttons.h"
 #include "document/settings_line.h"
@@ -131,6 +132,11 @@ void CSimulatorDlg::BuildFileMenu(QMenu* file) {
 }
 
 void CSimulatorDlg::BuildViewMenu(QMenu* view) {
+  view->addAction("Statistical &Eye…", this, [this] {
+    if (!statEyeWindow) statEyeWindow = std::make_unique<StatEyeWindow>(&engine);
+    statEyeWindow->show();
+    statEyeWindow->raise();
+  });
   QAction* strips = view->addAction("&Scale Strips");
   strips->setCheckable(true);
   connect(strips, &QAction::toggled, this, [this](bool shown) {

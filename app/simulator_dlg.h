@@ -28,6 +28,7 @@ class CSimulatorApp;
 class CTimeDomainView;
 class EyeReadout;
 class ScaleStrip;
+class StatEyeWindow;
 
 // The main window (template 102, "Tovan 1.0"): owns the engine, the two plot views,
 // the six control bindings and, while shown, the two side dialogs. Controls only
@@ -72,6 +73,7 @@ class CSimulatorDlg : public QDialog {
   // The area below the menu bar that holds the template's controls.
   QWidget* Client() const { return client; }
   EyeReadout* Readout() const { return readout; }
+  StatEyeWindow* StatEyeWin() const { return statEyeWindow.get(); }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -133,6 +135,8 @@ class CSimulatorDlg : public QDialog {
   std::unique_ptr<CSliderBinding> rolloffBinding;
   std::unique_ptr<CIntSliderBinding> groupDelayBinding;
   std::unique_ptr<CIntSliderBinding> samplesPerBitBinding;
+  // A window of its own (no parent: Enter reaches its controls), closed with this one.
+  std::unique_ptr<StatEyeWindow> statEyeWindow;
 };
 
 }  // namespace tovan

@@ -6,6 +6,7 @@
 
 #include "cli/sweep_spec.h"
 #include "engine/scope_preset_table.h"
+#include "stateye/stat_eye_settings.h"
 
 namespace tovan {
 
@@ -26,8 +27,10 @@ struct CliOptions {
   bool json = false;
   bool stages = false;
   bool metrics = false;
+  std::optional<StatEyeSettings> statEye;  // with --stat-eye: noise in V, rj and dj in ps
   std::optional<std::string> csvDirectory;
   std::optional<SweepRequest> sweep;
+  std::optional<int> jobs;  // threads of the sweep; absent: one per core
   std::optional<std::string> pngTimePath;
   std::optional<std::string> pngFreqPath;
   int pngWidth = 800;  // pixels of the plot itself; a figure adds its margins

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/option_rules.h"
+#include "document/option_rules.h"
 #include "document/text_fields.h"
 #include "cli/png_export.h"
 
@@ -16,7 +16,8 @@ namespace {
 // The raw text of every value option, checked only after CLI11 has split the line.
 struct RawValues {
   std::string preset, bitrate, risetime, samplesPerBit, bandwidth, rolloff, groupDelay;
-  std::string flatness, csv, sweep, pngTime, pngFreq, width, height;
+  std::string flatness, csv, sweep, jobs, pngTime, pngFreq, width, height;
+  std::string rj, dj, noise, ber;
 };
 
 constexpr std::string_view kFilePath = "a file path";
@@ -37,6 +38,8 @@ class CommandLineParser {
   CLI::Option* AddFlag(const std::string& name, const std::string& description);
   void AddEngineOptions();
   void AddOutputOptions();
+  void AddStatEyeOptions();
+  std::string CheckStatEyeValues(CliOptions& options) const;
   std::string TranslateError(const CLI::ParseError& error) const;
   std::string FirstStructuralError() const;
   std::string ConflictError() const;
@@ -53,13 +56,15 @@ class CommandLineParser {
   std::vector<DeclaredOption> declared_;
   CLI::Option *preset_, *noPreset_, *bitrate_, *risetime_, *samplesPerBit_, *bandwidth_;
   CLI::Option *rolloff_, *groupDelay_, *flatness_, *threeCells_, *json_, *stages_, *csv_;
-  CLI::Option *metrics_, *sweep_, *pngTime_, *pngFreq_, *width_, *height_, *bare_, *version_;
+  CLI::Option *metrics_, *sweep_, *jobs_, *pngTime_, *pngFreq_, *width_, *height_, *bare_;
+  CLI::Option *version_, *statEye_, *rj_, *dj_, *noise_, *ber_;
 };
 
 CommandLineParser::CommandLineParser() {
   app_.allow_extras(true);  // unknown arguments are reported by FirstStructuralError
   AddEngineOptions();
   AddOutputOptions();
+  AddStatEyeOptions();
   version_ = AddFlag("--version", "print the version and exit");
 }
 
@@ -93,6 +98,9 @@ void CommandLineParser::AddOutputOptions() {
   sweep_ = AddValue("--sweep", raw_.sweep, "NAME=START:STOP:STEP",
                     "one row of eye figures per value of one option, as CSV or with --json as JSON",
                     SweepAllowedText());
+  jobs_ = AddValue("--jobs", raw_.jobs, "N",
+                   "threads sharing the points of --sweep, default one per core",
+                   AllowedText(kJobsRule));
   pngTime_ = AddValue("--png-time", raw_.pngTime, "FILE",
                       "write the time view as a report figure: the picture with axes, legend "
                       "and a title line of the settings; PNG, or SVG for a FILE ending in .svg",
@@ -108,6 +116,18 @@ void CommandLineParser::AddOutputOptions() {
                      AllowedText(kPngHeightRule));
   bare_ =
       AddFlag("--bare", "pictures without axes, legend and title, as the window draws the views");
+}
+
+void CommandLineParser::AddStatEyeOptions() {
+  statEye_ = AddFlag("--stat-eye",
+                     "the statistical eye of the output: its figures in the table and the sweep rows, "
+                     "\"statEye\" in the JSON document");
+  rj_ = AddValue("--rj", raw_.rj, "PS", "random jitter, RMS, default 0", AllowedText(kRjRule));
+  dj_ = AddValue("--dj", raw_.dj, "PS", "dual-Dirac deterministic jitter, peak to peak, default 0",
+                 AllowedText(kDjRule));
+  noise_ = AddValue("--noise", raw_.noise, "MV", "vertical noise, RMS, default 0", AllowedText(kNoiseRule));
+  ber_ = AddValue("--ber", raw_.ber, "P", "the target bit error ratio of the statistical eye, default 1e-12",
+                  TargetBerAllowedText());
 }
 
 CLI::Option* CommandLineParser::AddValue(const std::string& name, std::string& target,
@@ -163,6 +183,9 @@ std::string CommandLineParser::ConflictError() const {
     if (Given(a) && Given(b))
       return "tovan-cli: " + a->get_name() + " and " + b->get_name() + " exclude each other";
   if (Given(stages_) && !Given(json_)) return "tovan-cli: --stages needs --json";
+  if (Given(jobs_) && !Given(sweep_)) return "tovan-cli: --jobs needs --sweep";
+  for (CLI::Option* spread : {rj_, dj_, noise_, ber_})
+    if (Given(spread) && !Given(statEye_)) return "tovan-cli: " + spread->get_name() + " needs --stat-eye";
   for (CLI::Option* side : {width_, height_, bare_})
     if (Given(side) && !Given(pngTime_) && !Given(pngFreq_))
       return "tovan-cli: " + side->get_name() + " needs --png-time or --png-freq";
@@ -210,7 +233,31 @@ std::string CommandLineParser::CheckValues(CliOptions& options) const {
     if (!levels.value) return levels.error;
     options.flatnessDb = levels.value;
   }
+  if (const std::string problem = CheckStatEyeValues(options); !problem.empty()) return problem;
   return CheckOutputValues(options);
+}
+
+std::string CommandLineParser::CheckStatEyeValues(CliOptions& options) const {
+  if (!Given(statEye_)) return "";
+  constexpr double kVoltsPerMillivolt = 0.001;
+  StatEyeSettings settings;
+  const std::tuple<CLI::Option*, const SpreadRule&, const std::string&, double&, double> spreads[] = {
+      {rj_, kRjRule, raw_.rj, settings.rj, 1.0},
+      {dj_, kDjRule, raw_.dj, settings.dj, 1.0},
+      {noise_, kNoiseRule, raw_.noise, settings.noise, kVoltsPerMillivolt}};
+  for (const auto& [option, rule, text, target, scale] : spreads) {
+    if (!Given(option)) continue;
+    const Checked<double> value = CheckSpread(rule, text);
+    if (!value.value) return value.error;
+    target = *value.value * scale;
+  }
+  if (Given(ber_)) {
+    const Checked<double> ber = CheckTargetBer(raw_.ber);
+    if (!ber.value) return ber.error;
+    settings.targetBer = *ber.value;
+  }
+  options.statEye = settings;
+  return "";
 }
 
 CLI::Option* CommandLineParser::SweptOption(const SweptParameter& parameter) const {
@@ -236,6 +283,11 @@ std::string CommandLineParser::CheckOutputValues(CliOptions& options) const {
       return "tovan-cli: --sweep " + sweep.value->parameter.name + " and " + fixed->get_name() +
              " exclude each other";
     options.sweep = std::move(sweep.value);
+  }
+  if (Given(jobs_)) {
+    const Checked<int> jobs = CheckWhole(kJobsRule, raw_.jobs);
+    if (!jobs.value) return jobs.error;
+    options.jobs = jobs.value;
   }
   const std::tuple<CLI::Option*, const WholeRule&, const std::string&, int&> sides[] = {
       {width_, kPngWidthRule, raw_.width, options.pngWidth},

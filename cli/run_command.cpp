@@ -9,6 +9,7 @@
 #include "cli/png_export.h"
 #include "cli/run_summary.h"
 #include "cli/sweep_run.h"
+#include "stateye/stat_eye.h"
 
 namespace tovan {
 
@@ -18,11 +19,19 @@ void Write(std::ostream& out, const std::string& text) {
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-// What goes to stdout: the document, else the metrics table, else (when no file is
-// asked for either) the summary.
+std::string TableWithStatEye(SignalEngine& engine, const StatEyeSettings& settings) {
+  const EyeComparison eye = MeasureEngineEye(engine);
+  const StatEye statEye = ComputeStatEyeFigures(EngineEyeSignal(engine), settings);
+  return MetricsTable(eye, &statEye.figures);
+}
+
+// What goes to stdout: the document, else the metrics table (with the statistical eye
+// when asked for), else (when no file is asked for either) the summary.
 void WriteStdout(SignalEngine& engine, const CliOptions& options, std::ostream& out) {
   if (options.json)
-    Write(out, EngineDocument(engine, {options.metrics, options.stages}) + "\n");
+    Write(out, EngineDocument(engine, {options.metrics, options.stages, options.statEye}) + "\n");
+  else if (options.statEye)
+    Write(out, TableWithStatEye(engine, *options.statEye));
   else if (options.metrics)
     Write(out, MetricsTable(MeasureEngineEye(engine)));
   else if (!options.csvDirectory && !options.pngTimePath && !options.pngFreqPath)

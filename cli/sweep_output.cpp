@@ -3,6 +3,7 @@
 #include "document/json_writer.h"
 #include "document/metrics_json.h"
 #include "document/number_format.h"
+#include "document/stat_eye_json.h"
 
 namespace tovan {
 
@@ -29,12 +30,20 @@ std::string SweepCsv(const SweptParameter& parameter, const std::vector<SweepRow
   for (const char* side : {"input_", "output_", "difference_"})
     for (const EyeMetricField& field : DocumentedEyeFields())
       text += "," + (side + std::string(field.key));
+  const bool statEye = !rows.empty() && rows.front().statEye;
+  if (statEye) text += ",statEyeHeight,statEyeWidth,statBestPhase";
   text += '\n';
   for (const SweepRow& row : rows) {
     AppendValue(text, parameter, row.value);
     AppendFigures(text, row.eye.input);
     AppendFigures(text, row.eye.output);
     AppendFigures(text, row.eye.difference);
+    if (row.statEye) {
+      for (double figure : {row.statEye->eyeHeight, row.statEye->eyeWidth, row.statEye->bestPhase}) {
+        text += ',';
+        AppendShortest(text, figure);
+      }
+    }
     text += '\n';
   }
   return text;
@@ -56,6 +65,10 @@ std::string SweepDocument(const SweptParameter& parameter, const std::vector<Swe
       json.Number(row.value);
     json.Key("metrics");
     WriteEyeComparison(json, row.eye);
+    if (row.statEye) {
+      json.Key("statEye");
+      WriteStatEyeFigures(json, *row.statEye);
+    }
     json.EndObject();
   }
   json.EndArray();

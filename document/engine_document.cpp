@@ -4,6 +4,7 @@
 #include "document/json_writer.h"
 #include "document/metrics_json.h"
 #include "document/stage_document.h"
+#include "document/stat_eye_json.h"
 
 namespace tovan {
 
@@ -63,6 +64,10 @@ std::string EngineDocument(SignalEngine& engine, DocumentParts parts) {
   if (parts.metrics) {
     json.Key("metrics");
     WriteEyeComparison(json, MeasureEngineEye(engine));
+  }
+  if (parts.statEye) {
+    json.Key("statEye");
+    WriteStatEye(json, ComputeStatEye(EngineEyeSignal(engine), *parts.statEye));
   }
   if (parts.stages) {
     json.Key("stages");

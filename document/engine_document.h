@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "engine/signal_engine.h"
+#include "stateye/stat_eye_settings.h"
 
 namespace tovan {
 
@@ -13,12 +15,14 @@ namespace tovan {
 // its matrix's columns, one column per trace), "scopeMagnitudeTrace",
 // "scopePhaseTrace", "outputSpectrumTrace", "inputSpectrumTrace" (each
 // {"abscissae", "ordinates"}), then with metrics "metrics" (MeasureEngineEye as in
-// metrics_json.h), and with stages "stages" (stage_document.h). The traces are
+// metrics_json.h), with statEye "statEye" (the output's statistical eye with those
+// settings, stat_eye_json.h), and with stages "stages" (stage_document.h). The traces are
 // brought up to date before "failed" is read, so the flag describes the results
 // written.
 struct DocumentParts {
   bool metrics = false;
   bool stages = false;
+  std::optional<StatEyeSettings> statEye;
 };
 std::string EngineDocument(SignalEngine& engine, DocumentParts parts = {});
 

@@ -29,12 +29,16 @@ std::string Line(const char* figure, const char* unit, const std::string& input,
 
 }  // namespace
 
-std::string MetricsTable(const EyeComparison& eye) {
+std::string MetricsTable(const EyeComparison& eye, const EyeAtBer* statEye) {
   std::string table = Line("figure", "unit", "input", "output", "difference");
   for (std::size_t k = 0; k < kEyeMetricFields.size(); ++k) {
     const EyeMetricField& field = kEyeMetricFields[k];
     table += Line(field.key, kUnits[k], Figure(eye.input.*field.member),
                   Figure(eye.output.*field.member), Figure(eye.difference.*field.member));
+  }
+  if (statEye) {
+    table += Line("statEyeHeight", "V", "-", Figure(statEye->eyeHeight), "-");
+    table += Line("statEyeWidth", "ps", "-", Figure(statEye->eyeWidth), "-");
   }
   return table;
 }

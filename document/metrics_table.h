@@ -3,13 +3,16 @@
 #include <string>
 
 #include "measure/engine_eye.h"
+#include "stateye/eye_at_ber.h"
 
 namespace tovan {
 
 // The eye figures for people: a header line "figure unit input output difference",
 // then one line per field of kEyeMetricFields (the average-edge figures included),
 // columns padded with blanks, numbers to 6 significant digits, "-" where a figure
-// has no value (NaN).
-std::string MetricsTable(const EyeComparison& eye);
+// has no value (NaN). With `statEye`, two more lines, statEyeHeight (V) and
+// statEyeWidth (ps), hold the output's statistical eye figures ("-" as input and
+// difference: the jitter and noise are added to the scope-affected signal only).
+std::string MetricsTable(const EyeComparison& eye, const EyeAtBer* statEye = nullptr);
 
 }  // namespace tovan

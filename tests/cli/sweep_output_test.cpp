@@ -87,5 +87,25 @@ TEST(SweepDocument, NoRowsIsAnEmptyList) {
   EXPECT_EQ(SweepDocument(rolloff, {}), R"({"sweep":"rolloff","rows":[]})");
 }
 
+
+// With --stat-eye each row ends with the statistical eye's three figures, in both forms.
+TEST(SweepOutput, StatisticalEyeFiguresFollowTheMetrics) {
+  const SweptParameter bandwidth{SweepKind::kBandwidth, 0, "bandwidth"};
+  SweepRow row = Row(3.0, 1.0);
+  row.statEye = EyeAtBer{0.9, 250.5, 0.25};
+  std::istringstream csv(SweepCsv(bandwidth, {row}));
+  std::string header, line;
+  std::getline(csv, header);
+  std::getline(csv, line);
+  EXPECT_TRUE(header.ends_with(",statEyeHeight,statEyeWidth,statBestPhase")) << header;
+  EXPECT_TRUE(line.ends_with(",0.9,250.5,0.25")) << line;
+  const nlohmann::json document = nlohmann::json::parse(SweepDocument(bandwidth, {row}));
+  const nlohmann::json& statEye = document["rows"][0]["statEye"];
+  EXPECT_EQ(statEye["eyeHeight"], 0.9);
+  EXPECT_EQ(statEye["eyeWidth"], 250.5);
+  EXPECT_EQ(statEye["bestPhase"], 0.25);
+  EXPECT_FALSE(nlohmann::json::parse(SweepDocument(bandwidth, {Row(3.0, 1.0)}))["rows"][0].contains("statEye"));
+}
+
 }  // namespace
 }  // namespace tovan

@@ -34,7 +34,7 @@ inline constexpr RealRule kGroupDelayRule{"--group-delay", double(kControlRanges
 inline constexpr RealRule kFlatnessLevelRule{"--flatness", kControlRanges.flatnessLevel.min,
                                              kControlRanges.flatnessLevel.max, "dB"};
 
-// A picture side of --width and --height, in pixels.
+// A picture side of --width and --height in pixels, or the thread count of --jobs.
 struct WholeRule {
   std::string_view name;
   int min;
@@ -44,6 +44,7 @@ struct WholeRule {
 
 inline constexpr WholeRule kPngWidthRule{"--width", 64, 4096, "pixels"};
 inline constexpr WholeRule kPngHeightRule{"--height", 64, 4096, "pixels"};
+inline constexpr WholeRule kJobsRule{"--jobs", 1, 256, "threads"};
 
 // A checked value, or the message saying why it was refused.
 template <class T>
@@ -64,7 +65,21 @@ std::string PresetAllowedText();                 // "0 to 7"
 std::string SamplesPerBitAllowedText();          // "16, 32, 64, 128, 256"
 std::string FlatnessAllowedText();               // "10 comma-separated levels, each -5 to 5 dB"
 
+// The statistical eye's spreads (0 or more, finite) and target bit error ratio
+// (strictly between 0 and 0.5).
+struct SpreadRule {
+  std::string_view name;
+  std::string_view unit;
+};
+inline constexpr SpreadRule kRjRule{"--rj", "ps"};
+inline constexpr SpreadRule kDjRule{"--dj", "ps"};
+inline constexpr SpreadRule kNoiseRule{"--noise", "mV"};
+std::string AllowedText(const SpreadRule& rule);  // "0 or more ps"
+std::string TargetBerAllowedText();               // "more than 0 and less than 0.5"
+
 Checked<double> CheckReal(const RealRule& rule, std::string_view text);
+Checked<double> CheckSpread(const SpreadRule& rule, std::string_view text);
+Checked<double> CheckTargetBer(std::string_view text);
 Checked<int> CheckWhole(const WholeRule& rule, std::string_view text);
 Checked<int> CheckPreset(std::string_view text);
 // A power of two within the spin control's exponents.

@@ -1,7 +1,8 @@
-#include "cli/option_rules.h"
+#include "document/option_rules.h"
 
 #include "document/number_format.h"
 #include "document/text_fields.h"
+#include "stateye/stat_eye_settings.h"
 
 namespace tovan {
 
@@ -45,6 +46,26 @@ std::string SamplesPerBitAllowedText() {
 std::string FlatnessAllowedText() {
   return std::to_string(kFlatnessLevelCount) + " comma-separated levels, each " +
          AllowedText(kFlatnessLevelRule);
+}
+
+std::string AllowedText(const SpreadRule& rule) { return "0 or more " + std::string(rule.unit); }
+
+std::string TargetBerAllowedText() { return "more than 0 and less than 0.5"; }
+
+Checked<double> CheckSpread(const SpreadRule& rule, std::string_view text) {
+  const std::optional<double> value = ParseFiniteReal(text);
+  const std::string allowed = AllowedText(rule);
+  if (!value) return {std::nullopt, OptionError(rule.name, Problem(text, kNotANumber), allowed)};
+  if (!IsValidSpread(*value)) return {std::nullopt, OptionError(rule.name, Problem(text, kOutOfRange), allowed)};
+  return {value, ""};
+}
+
+Checked<double> CheckTargetBer(std::string_view text) {
+  const std::optional<double> value = ParseFiniteReal(text);
+  const std::string allowed = TargetBerAllowedText();
+  if (!value) return {std::nullopt, OptionError("--ber", Problem(text, kNotANumber), allowed)};
+  if (!IsValidTargetBer(*value)) return {std::nullopt, OptionError("--ber", Problem(text, kOutOfRange), allowed)};
+  return {value, ""};
 }
 
 Checked<double> CheckReal(const RealRule& rule, std::string_view text) {

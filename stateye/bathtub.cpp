@@ -1,0 +1,38 @@
+#include "stateye/bathtub.h"
+
+#include <cmath>
+
+#include "stateye/bit_error_ratio.h"
+
+namespace tovan {
+
+double Log10Ber(double ber) {
+  if (!(ber > 0.0)) return kLog10BerFloor;
+  const double value = std::log10(ber);
+  return value < kLog10BerFloor ? kLog10BerFloor : value;
+}
+
+Bathtub HorizontalBathtub(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, int points) {
+  Bathtub tub;
+  const double ui = signal.uiPs();
+  for (int i = 0; i < points; ++i) {
+    const double phaseUi = static_cast<double>(i) / (points - 1);
+    tub.position.push_back(phaseUi);
+    tub.log10Ber.push_back(Log10Ber(BitErrorRatio(signal, settings, phaseUi * ui, signal.midLevel)));
+  }
+  return tub;
+}
+
+Bathtub VerticalBathtub(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phaseUi,
+                        double lowVolts, double highVolts, int points) {
+  Bathtub tub;
+  const double phasePs = phaseUi * signal.uiPs();
+  for (int i = 0; i < points; ++i) {
+    const double volts = lowVolts + (highVolts - lowVolts) * i / (points - 1);
+    tub.position.push_back(volts);
+    tub.log10Ber.push_back(Log10Ber(BitErrorRatio(signal, settings, phasePs, volts)));
+  }
+  return tub;
+}
+
+}  // namespace tovan

@@ -1,0 +1,159 @@
+#include "stateye/eye_at_ber.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "stateye/bit_error_ratio.h"
+#include "stateye/opening_edge.h"
+
+namespace tovan {
+namespace {
+
+constexpr double kVoltTolerance = 0.05e-3;  // V
+constexpr double kPhaseTolerancePs = 0.05;
+constexpr double kGoldenFraction = 0.3819660112501051;  // (3 - sqrt(5)) / 2
+// The first edge search walks out from the mid level in steps of a 64th of the swing;
+// later ones start at the previous edge and step by a millivolt.
+constexpr double kFirstVoltStepOfSwing = 1.0 / 64.0;
+constexpr double kNextVoltStep = 1e-3;
+// log of the smallest BER taken as is: an exact 0 (no error possible) stays finite.
+constexpr double kSmallestBer = 1e-300;
+
+double LogBer(double ber) { return std::log(std::max(ber, kSmallestBer)); }
+
+class HeightSolver {
+ public:
+  HeightSolver(const PeriodicEyeSignal& signal, const StatEyeSettings& settings)
+      : signal_(signal), settings_(settings), logTarget_(std::log(settings.targetBer)),
+        swing_(signal.highLevel - signal.lowLevel), upper_(signal.midLevel), lower_(signal.midLevel),
+        step_(kFirstVoltStepOfSwing * swing_) {}
+
+  // The open interval's length at phase t; 0 when the mid level is not open there.
+  double operator()(double t) {
+    const auto g = [&](double v) { return LogBer(BitErrorRatio(signal_, settings_, t, v)) - logTarget_; };
+    const double mid = signal_.midLevel;
+    if (g(mid) >= 0.0) return 0.0;
+    upper_ = OpeningEdge(g, {mid, upper_, +1, step_, kVoltTolerance, 2.0 * swing_});
+    lower_ = OpeningEdge(g, {mid, lower_, -1, step_, kVoltTolerance, 2.0 * swing_});
+    step_ = kNextVoltStep;
+    return upper_ - lower_;
+  }
+
+ private:
+  const PeriodicEyeSignal& signal_;
+  const StatEyeSettings& settings_;
+  double logTarget_;
+  double swing_;
+  double upper_, lower_;  // the last edges found: the next phase's first guesses
+  double step_;
+};
+
+// The longest run of scan points below the target, widened by one point on each side.
+struct PhaseBracket {
+  double from, to;  // ps
+  bool open;
+  int lowest;       // index of the lowest scan value
+};
+
+PhaseBracket OpenStretch(const std::vector<double>& scan, double target, double uiPs) {
+  // `scan` and `target` are both log10 BER.
+  const int n = static_cast<int>(scan.size());
+  const double spacing = uiPs / (n - 1);
+  PhaseBracket b{0.0, 0.0, false, 0};
+  int bestLength = 0;
+  for (int i = 0; i < n;) {
+    if (scan[i] < scan[b.lowest]) b.lowest = i;
+    if (!(scan[i] < target)) {
+      ++i;
+      continue;
+    }
+    int end = i;
+    while (end + 1 < n && scan[end + 1] < target) ++end;
+    for (int k = i; k <= end; ++k) if (scan[k] < scan[b.lowest]) b.lowest = k;
+    if (end - i + 1 > bestLength) {
+      bestLength = end - i + 1;
+      b = {(i - 1) * spacing, (end + 1) * spacing, true, b.lowest};
+    }
+    i = end + 1;
+  }
+  return b;
+}
+
+// The phase of the largest height on [a, b], to kPhaseTolerancePs: Brent's method,
+// parabolic steps through the last three heights where they behave, golden-section
+// steps where not.
+double BestPhasePs(HeightSolver& height, double a, double b) {
+  const double tol = kPhaseTolerancePs;
+  double x = a + kGoldenFraction * (b - a);
+  double w = x, v = x;
+  double fx = -height(x), fw = fx, fv = fx;
+  double d = 0.0, e = 0.0;
+  for (;;) {
+    const double m = 0.5 * (a + b);
+    if (std::abs(x - m) <= 2.0 * tol - 0.5 * (b - a)) return x;
+    double p = 0.0, q = 0.0, r = 0.0;
+    if (std::abs(e) > tol) {
+      r = (x - w) * (fx - fv);
+      q = (x - v) * (fx - fw);
+      p = (x - v) * q - (x - w) * r;
+      q = 2.0 * (q - r);
+      if (q > 0.0) p = -p;
+      q = std::abs(q);
+      r = e;
+      e = d;
+    }
+    if (std::abs(p) < std::abs(0.5 * q * r) && p > q * (a - x) && p < q * (b - x)) {
+      d = p / q;
+      const double u = x + d;
+      if (u - a < 2.0 * tol || b - u < 2.0 * tol) d = x < m ? tol : -tol;
+    } else {
+      e = x < m ? b - x : a - x;
+      d = kGoldenFraction * e;
+    }
+    const double u = std::abs(d) >= tol ? x + d : x + (d > 0.0 ? tol : -tol);
+    const double fu = -height(u);
+    if (fu <= fx) {
+      (u < x ? b : a) = x;
+      v = w, fv = fw, w = x, fw = fx, x = u, fx = fu;
+    } else {
+      (u < x ? a : b) = u;
+      if (fu <= fw || w == x) {
+        v = w, fv = fw, w = u, fw = fu;
+      } else if (fu <= fv || v == x || v == w) {
+        v = u, fv = fu;
+      }
+    }
+  }
+}
+
+double WidthAt(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phasePs) {
+  const double logTarget = std::log(settings.targetBer);
+  const auto g = [&](double t) { return LogBer(BitErrorRatio(signal, settings, t, signal.midLevel)) - logTarget; };
+  const double ui = signal.uiPs();
+  const double step = ui / 32.0;
+  const double late = OpeningEdge(g, {phasePs, phasePs, +1, step, kPhaseTolerancePs, ui});
+  const double early = OpeningEdge(g, {phasePs, phasePs, -1, step, kPhaseTolerancePs, ui});
+  return late - early;
+}
+
+}  // namespace
+
+EyeAtBer SolveEyeAtBer(const PeriodicEyeSignal& signal, const StatEyeSettings& settings,
+                       const Bathtub& horizontal) {
+  EyeAtBer eye;
+  const double ui = signal.uiPs();
+  const std::vector<double>& scan = horizontal.log10Ber;
+  const PhaseBracket stretch = OpenStretch(scan, Log10Ber(settings.targetBer), ui);
+  if (!stretch.open) {
+    eye.bestPhase = horizontal.position[stretch.lowest];
+    return eye;
+  }
+  HeightSolver height(signal, settings);
+  const double best = BestPhasePs(height, stretch.from, stretch.to);
+  eye.eyeHeight = height(best);
+  eye.bestPhase = best / ui;
+  eye.eyeWidth = eye.eyeHeight > 0.0 ? WidthAt(signal, settings, best) : 0.0;
+  return eye;
+}
+
+}  // namespace tovan

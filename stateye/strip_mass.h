@@ -1,0 +1,18 @@
+#pragma once
+
+namespace tovan {
+
+// Gaussian masses of a vertical strip za <= z <= zb (za <= zb) under the straight line
+// w = c + d z, for independent standard normal z and w: the jitter-and-noise term of
+// one sample interval (stateye/bit_error_ratio.h).
+
+// integral_{za}^{zb} phi(z) Phi(c + d z) dz, by the rule described there. Pieces of the
+// integration on which the integrand stays below `negligible` (> 0) are left out.
+double StripMassBelowLine(double za, double zb, double c, double d, double negligible);
+
+// The same with a noise-free decision, Phi a step: the normal mass of the z in
+// [za, zb] with c + d z > 0, plus half the mass where c + d z is exactly 0 on the whole
+// strip (d = 0 and c = 0).
+double StripMassWherePositive(double za, double zb, double c, double d);
+
+}  // namespace tovan
