@@ -14,8 +14,8 @@ namespace {
 using K = ControlKind;
 
 constexpr ControlTemplate kControls[] = {
-    {-1, K::Label, "Tovan Version 1.0", {52, 10, 119, 8}},
-    {1, K::DefaultButton, "OK", {178, 7, 50, 14}},
+    {kNoControlId, K::Label, "Tovan Version 1.0", {52, 10, 119, 8}},
+    {kOkButton, K::DefaultButton, "OK", {178, 7, 50, 14}},
 };
 
 constexpr DialogTemplate kTemplate{100, "About Tovan", "MS Sans Serif", 8, 235, 63, kControls};
@@ -25,8 +25,6 @@ constexpr int kIconX = 15;
 constexpr int kIconY = 17;
 
 }  // namespace
-
-const DialogTemplate& AboutDialogTemplate() { return kTemplate; }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -46,7 +44,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   icon->setGeometry(DialogXToPixels(kIconX, units), DialogYToPixels(kIconY, units), iconSize,
                     iconSize);
 
-  connect(FindControl<QPushButton>(this, 1), &QPushButton::clicked, this, &QDialog::accept);
+  connect(FindControl<QPushButton>(this, kOkButton), &QPushButton::clicked, this, &QDialog::accept);
 }
 
 }  // namespace tovan

@@ -17,8 +17,6 @@ class ChmTextBrowser : public QTextBrowser {
  public:
   ChmTextBrowser(ChmArchive archive, QWidget* parent);
 
-  const ChmArchive& Archive() const { return archive; }
-
   // The address of `pathInFile` ("index.html", "/images/a.png"; a leading slash is
   // optional).
   static QUrl UrlFor(const QString& pathInFile);

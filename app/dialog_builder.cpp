@@ -3,13 +3,13 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QSlider>
 
+#include "app/template_group_box.h"
 #include "app/up_down_control.h"
 #include "app/wrapping_buttons.h"
 
@@ -86,7 +86,7 @@ QWidget* CreateControl(QWidget* parent, const ControlTemplate& control, QSize si
   const QString caption = QString::fromUtf8(control.caption);
   switch (control.kind) {
     case ControlKind::GroupBox:
-      return new QGroupBox(caption, parent);
+      return new TemplateGroupBox(caption, parent);
     case ControlKind::VerticalSlider:
       return Slider(parent);
     case ControlKind::ReadOnlyEdit:

@@ -23,7 +23,13 @@ enum class ControlKind {
   RadioButton,  // automatic, one group per dialog; widened when the face needs it
 };
 
-// One control: id (-1 when nothing refers to it), kind, caption (may be empty) and
+// Ids every template shares: the control nothing refers to, and the buttons that
+// end a dialog with acceptance or cancellation.
+inline constexpr int kNoControlId = -1;
+inline constexpr int kOkButton = 1;
+inline constexpr int kCancelButton = 2;
+
+// One control: id (kNoControlId when nothing refers to it), kind, caption (may be empty) and
 // rectangle in dialog units.
 struct ControlTemplate {
   int id;

@@ -9,9 +9,11 @@
 #include "app/dialog_builder.h"
 #include "app/flatness_dialog_template.h"
 #include "app/qt_binding_controls.h"
+#include "app/scroll_notifications.h"
 #include "app/side_dialog_frame.h"
 #include "app/simulator_app.h"
 #include "app/simulator_dlg.h"
+#include "app/value_entry.h"
 #include "engine/scope_preset_table.h"
 
 namespace tovan {
@@ -40,8 +42,13 @@ void CErrorAdjustDlg::OnInitDialog() {
         &engine.flatnessLevels[k], range.max, range.min, range.step, 1.0);
     bindings[k]->Refresh();
     const int id = kFlatnessSliderIds[k];
-    connect(sliders[k], &QSlider::valueChanged, this, [this, id] { OnVScroll(id); });
-    connect(sliders[k], &QSlider::sliderReleased, this, [this, id] { OnVScroll(id); });
+    OnEveryScroll(sliders[k], this, [this, id] { OnVScroll(id); });
+    // A typed level moves the slider and is then handled as a scroll of it.
+    new ValueEntry(edits[k], sliders[k], [this, id, k](const std::string& text) {
+      const std::string problem = bindings[k]->MoveToTyped(text);
+      if (problem.empty()) OnVScroll(id);
+      return problem;
+    });
     connect(zeroButtons[k], &QPushButton::clicked, this, [this, k] { ZeroLevel(k + 1); });
   }
   zeroAllButton = FindControl<QPushButton>(client, kZeroAllId);
@@ -75,6 +82,9 @@ void CErrorAdjustDlg::RefreshBindings() {
   for (auto& binding : bindings) binding->Refresh();
 }
 
-void CErrorAdjustDlg::closeEvent(QCloseEvent* event) { event->ignore(); }
+void CErrorAdjustDlg::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  mainDialog->HideSideDialogLater(this);
+}
 
 }  // namespace tovan

@@ -18,8 +18,9 @@ class CSimulatorDlg;
 
 // The modeless "Flatness Adjust" dialog (template 139): the engine's ten flatness
 // levels (1 to 10 GHz) on ten sliders, and "zero all". Any change here makes the
-// scope settings Custom. Escape and closing the window do nothing: the main
-// dialog's toggle shows and hides it.
+// scope settings Custom. The main dialog's toggle shows and hides it; Escape does
+// nothing, and closing the window (a close box a window manager may add) hides it as
+// the toggle does.
 class CErrorAdjustDlg : public QDialog {
   Q_OBJECT
 

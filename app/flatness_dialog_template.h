@@ -17,6 +17,9 @@ inline constexpr std::array<int, 10> kFlatnessEditIds{1046, 1009, 1012, 1014, 10
                                                       1018, 1021, 1024, 1028, 1031};
 inline constexpr std::array<int, 10> kFlatnessZeroIds{1059, 1060, 1061, 1064, 1066,
                                                       1067, 1068, 1069, 1070, 1071};
+inline constexpr std::array<int, 10> kFlatnessLabelIds{1036, 1037, 1038, 1039, 1040,
+                                                       1041, 1042, 1043, 1044, 1045};
 inline constexpr int kZeroAllId = 1072;
+inline constexpr int kLevelsGroupId = 1034;
 
 }  // namespace tovan

@@ -1,6 +1,9 @@
 #include "app/int_slider_binding.h"
 
+#include <algorithm>
+
 #include "app/binding_arithmetic.h"
+#include "app/typed_value.h"
 
 namespace tovan {
 
@@ -68,11 +71,25 @@ void CIntSliderBinding::Refresh() {
   ShowValue(x);
 }
 
+double CIntSliderBinding::ValueAt(int position) const {
+  if (kind == BindingKind::Slider) return SliderValueAt(position, max, min, rangeMax, rangeMin);
+  return SpinValueAt(static_cast<unsigned>(position));
+}
+
 double CIntSliderBinding::ControlValue() const {
   if (!control) return 0.0;
-  if (kind == BindingKind::Slider)
-    return SliderValueAt(control->Position(), max, min, rangeMax, rangeMin);
-  return SpinValueAt(static_cast<unsigned>(control->Position()));
+  return ValueAt(control->Position());
+}
+
+std::string CIntSliderBinding::MoveToTyped(const std::string& text) {
+  const double first = ValueAt(rangeMin);
+  const double last = ValueAt(rangeMax);
+  const TypedValue typed = ReadTypedValue(text, std::min(first, last), std::max(first, last));
+  if (!typed.problem.empty()) return typed.problem;
+  if (control)
+    control->SetPosition(NearestPosition(typed.value, rangeMin, rangeMax,
+                                         [this](int position) { return ValueAt(position); }));
+  return "";
 }
 
 void CIntSliderBinding::ReadControl() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "app/binding_control.h"
 #include "engine/input_cell.h"
 
@@ -20,6 +22,13 @@ class CIntSliderBinding {
   void ShowValue(double x);
   void Refresh();
   void ReadControl();
+  // The displayed value that control position p stands for.
+  double ValueAt(int position) const;
+  // Text typed in displayed units, checked against the values of the control's two
+  // ends; when good, the control is moved silently to the position whose value lies
+  // nearest it (the owner then reads it as after a scroll). Returns "" then, else one
+  // line saying why (the control stays).
+  std::string MoveToTyped(const std::string& text);
 
   BindingControl* control;
   BindingKind kind;

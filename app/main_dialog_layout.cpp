@@ -6,9 +6,6 @@ namespace tovan {
 
 namespace {
 
-constexpr int kTimePlotId = 1021;
-constexpr int kFreqPlotId = 1027;
-
 DialogRect TemplateRect(int id) {
   for (const ControlTemplate& control : MainDialogTemplate().controls)
     if (control.id == id) return control.rect;
@@ -21,8 +18,8 @@ ControlShift MainControlShift(int id, DialogRect rect, WindowGrowth growth, Dial
                               DialogRect freqPlot) {
   const int upperShare =
       MulDivRounded(growth.height, timePlot.height, timePlot.height + freqPlot.height);
-  if (id == kTimePlotId) return {0, 0, growth.width, upperShare};
-  if (id == kFreqPlotId) return {0, upperShare, growth.width, growth.height - upperShare};
+  if (id == kTimePlot) return {0, 0, growth.width, upperShare};
+  if (id == kFreqPlot) return {0, upperShare, growth.width, growth.height - upperShare};
   ControlShift shift;
   const bool rightColumn = rect.x >= timePlot.x + timePlot.width;
   if (rightColumn) shift.dx = growth.width;
@@ -34,7 +31,7 @@ ControlShift MainControlShift(int id, DialogRect rect, WindowGrowth growth, Dial
 }
 
 ControlShift MainControlShift(int id, DialogRect rect, WindowGrowth growth) {
-  return MainControlShift(id, rect, growth, TemplateRect(kTimePlotId), TemplateRect(kFreqPlotId));
+  return MainControlShift(id, rect, growth, TemplateRect(kTimePlot), TemplateRect(kFreqPlot));
 }
 
 }  // namespace tovan

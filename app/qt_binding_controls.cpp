@@ -11,7 +11,8 @@ namespace tovan {
 void SliderControl::SetRange(int lowest, int highest) {
   const QSignalBlocker quiet(slider);
   slider->setRange(lowest, highest);
-  // A page is a fifth of the range, a line one position, as on the original trackbar.
+  // A page is a fifth of the range and a line one position, so Page Up and Page Down
+  // cross any range in five presses whatever its step count.
   slider->setPageStep(std::max((highest - lowest) / 5, 1));
   slider->setSingleStep(1);
 }

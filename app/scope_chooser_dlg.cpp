@@ -41,6 +41,9 @@ void CScopeChooserDlg::ShowCustomSelected() {
   customButton->setChecked(true);
 }
 
-void CScopeChooserDlg::closeEvent(QCloseEvent* event) { event->ignore(); }
+void CScopeChooserDlg::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  mainDialog->HideSideDialogLater(this);
+}
 
 }  // namespace tovan

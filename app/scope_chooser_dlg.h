@@ -12,7 +12,8 @@ class CSimulatorDlg;
 // The modeless "Scope Simulator" dialog (template 141): one radio button per preset
 // row plus "Custom", all in one group. A click selects that preset through the
 // main dialog; the main dialog calls ShowCustomSelected when a scope control was
-// moved by hand. Escape and closing the window do nothing.
+// moved by hand. Escape does nothing; closing the window (a close box a window
+// manager may add) hides it as the main dialog's toggle does.
 class CScopeChooserDlg : public QDialog {
   Q_OBJECT
 

@@ -5,7 +5,8 @@
 namespace tovan {
 
 QWidget* SetUpSideDialog(QDialog& dialog, const DialogTemplate& dialogTemplate) {
-  dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
   dialog.setWindowTitle(dialogTemplate.caption);
   const QFont font = TemplateFont(dialogTemplate);
   dialog.setFont(font);

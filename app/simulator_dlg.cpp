@@ -2,30 +2,41 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 #include <QSlider>
 #include <QSpinBox>
 #include <algorithm>
 
 #include "app/about_dialog.h"
+#include "app/cursor_readout.h"
 #include "app/dialog_builder.h"
-#include "app/enter_key_filter.h"
 #include "app/error_adjust_dlg.h"
 #include "app/eye_readout.h"
 #include "app/help_launcher.h"
 #include "app/main_dialog_layout.h"
 #include "app/main_dialog_template.h"
 #include "app/qt_binding_controls.h"
+#include "app/scale_strip.h"
+#include "app/scroll_notifications.h"
+#include "app/side_dialog_placement.h"
+#include "app/value_entry.h"
 #include "app/scope_chooser_dlg.h"
 #include "app/scope_response_menu.h"
 #include "app/simulator_app.h"
 #include "app/stat_eye_window.h"
 #include "app/view_export.h"
+#include "app/wrapping_buttons.h"
+#include "document/settings_line.h"
 #include "engine/scope_preset_table.h"
 #include "plot/freq_domain_view.h"
+#include "plot/plot_colors.h"
 #include "plot/time_domain_view.h"
 
 namespace tovan {
@@ -79,51 +90,87 @@ void CSimulatorDlg::OnInitDialog() {
   templateClientSize = ClientPixelSize(dialogTemplate, units);
   client->resize(templateClientSize);
   templateControls = BuildControls(client, dialogTemplate, units);
-  for (const QWidget* control : templateControls) templatePlaces.push_back(control->geometry());
   CreateViews();
+  new CursorReadout(&engine, timeView, freqView, this);
+  timeStrip = new ScaleStrip(FindControl<QFrame>(client, kTimePlot), timeView, [this] {
+    return TimeViewAxes(engine.show3BitCells.value ? 3 : 1, engine.bitrate.value);
+  });
+  freqStrip = new ScaleStrip(FindControl<QFrame>(client, kFreqPlot), freqView,
+                             [] { return FreqViewAxes(); });
   readout = new EyeReadout(&engine, this);
   connect(timeView, &CGLPlotWnd::ticked, readout, &EyeReadout::OnTick);
+  InitCheckBoxes();
+  ConnectControls();
+  CreateBindings();
+  // Taken once the bindings have set the spin control beside its box: every layout
+  // pass starts from these places.
+  for (const QWidget* control : templateControls) templatePlaces.push_back(control->geometry());
   const int extraHeight = menu->sizeHint().height() + ReadoutHeight();
   setMinimumSize(templateClientSize.width(), templateClientSize.height() + extraHeight);
   resize(minimumSize());
   LayOut();
-  InitCheckBoxes();
-  ConnectControls();
-  CreateBindings();
-  enterFilter = std::make_unique<EnterKeyFilter>(this);
-  qApp->installEventFilter(enterFilter.get());
 }
 
+// One function per menu, in menu-bar order: a new command goes into its menu's
+// function, a new menu gets one of its own.
 void CSimulatorDlg::BuildMenu() {
   menu = new QMenuBar(this);
-  QMenu* file = menu->addMenu("File");
-  file->addAction("Export Time View…", this, [this] {
-    RunExportViewCommand(this, *timeView, "Export Time View");
+  BuildFileMenu(menu->addMenu("&File"));
+  BuildViewMenu(menu->addMenu("&View"));
+  BuildHelpMenu(menu->addMenu("&Help"));
+}
+
+void CSimulatorDlg::BuildFileMenu(QMenu* file) {
+  file->addAction("Export &Time View…", this, [this] {
+    RunExportViewCommand(this, *timeView, "Export Time View", FigureTitle());
   });
-  file->addAction("Export Frequency View…", this, [this] {
-    RunExportViewCommand(this, *freqView, "Export Frequency View");
+  file->addAction("Export &Frequency View…", this, [this] {
+    RunExportViewCommand(this, *freqView, "Export Frequency View", FigureTitle());
   });
-  file->addAction("Export Data…", this, [this] { RunExportDataCommand(this, engine); });
+  file->addAction("Export &Data…", this, [this] { RunExportDataCommand(this, engine); });
   file->addSeparator();
   new ScopeResponseMenu(this, file);
   file->addSeparator();
-  file->addAction("Exit", this, [this] { FindControl<QPushButton>(client, 1)->click(); });
-  menu->addMenu("View")->addAction("Statistical Eye…", this, [this] {
+  file->addAction("E&xit", this, [this] { FindControl<QPushButton>(client, kOkButton)->click(); });
+}
+
+void CSimulatorDlg::BuildViewMenu(QMenu* view) {
+  view->addAction("Statistical &Eye…", this, [this] {
     if (!statEyeWindow) statEyeWindow = std::make_unique<StatEyeWindow>(&engine);
     statEyeWindow->show();
     statEyeWindow->raise();
   });
-  QMenu* help = menu->addMenu("Help");
-  help->addAction("Contents", this, [this] { ShowHelpContents(this); });
-  help->addAction("About Tovan", this, [this] {
+  QAction* strips = view->addAction("&Scale Strips");
+  strips->setCheckable(true);
+  connect(strips, &QAction::toggled, this, [this](bool shown) {
+    timeStrip->SetShown(shown);
+    freqStrip->SetShown(shown);
+  });
+}
+
+void CSimulatorDlg::BuildHelpMenu(QMenu* help) {
+  help->addAction("&Contents", this, [this] { ShowHelpContents(this); });
+  help->addAction("&About Tovan", this, [this] {
     CAboutDlg about(this);
     about.exec();
   });
 }
 
+std::string CSimulatorDlg::FigureTitle() const {
+  return SettingsLine(engine, PresetName(app->presetIndex));
+}
+
 void CSimulatorDlg::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  if (readout && menu) LayOut();
+  if (!templatePlaces.empty()) LayOut();
+}
+
+// Enter is dropped here, after the focused control had its turn and before the
+// dialog's own handling would press the default button. The dialog's push buttons
+// do not take Enter themselves (ConnectControls), and other windows keep theirs.
+void CSimulatorDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
+  QDialog::keyPressEvent(event);
 }
 
 // One line of text with room below it, like the template's bottom margin.
@@ -145,7 +192,7 @@ void CSimulatorDlg::LayOut() {
   const WindowGrowth growth{std::max(clientSize.width() - templateClientSize.width(), 0),
                             std::max(clientSize.height() - templateClientSize.height(), 0)};
   const std::span<const ControlTemplate> rows = MainDialogTemplate().controls;
-  for (size_t i = 0; i < templateControls.size() && i < rows.size(); ++i) {
+  for (size_t i = 0; i < templatePlaces.size() && i < rows.size(); ++i) {
     const ControlShift shift = MainControlShift(rows[i].id, rows[i].rect, growth);
     const QRect& place = templatePlaces[i];
     templateControls[i]->setGeometry(place.x() + shift.dx, place.y() + shift.dy,
@@ -154,8 +201,10 @@ void CSimulatorDlg::LayOut() {
 }
 
 void CSimulatorDlg::CreateViews() {
-  timeView = new CTimeDomainView(FindControl<QWidget>(client, 1021), &engine, initialPrintColors);
-  freqView = new CFreqDomainView(FindControl<QWidget>(client, 1027), &engine, initialPrintColors);
+  timeView =
+      new CTimeDomainView(FindControl<QWidget>(client, kTimePlot), &engine, initialPrintColors);
+  freqView =
+      new CFreqDomainView(FindControl<QWidget>(client, kFreqPlot), &engine, initialPrintColors);
 }
 
 void CSimulatorDlg::InitCheckBoxes() {
@@ -163,42 +212,82 @@ void CSimulatorDlg::InitCheckBoxes() {
     int id;
     bool checked;
   } states[] = {
-      {1025, timeView->showInput != 0},
-      {1031, timeView->showOutput != 0},
-      {1023, timeView->showGrid != 0},
-      {1024, freqView->showGrid != 0},
-      {1026, freqView->showMagnitude != 0},
-      {1028, freqView->showPhase != 0},
-      {1029, freqView->showInputSpectrum != 0},
-      {1030, freqView->showOutputSpectrum != 0},
-      {1061, initialPrintColors != 0},
-      {1048, flatnessDlg != nullptr},
-      {1055, chooserDlg != nullptr},
+      {kTimeInputCheck, timeView->showInput != 0},
+      {kTimeOutputCheck, timeView->showOutput != 0},
+      {kTimeGridCheck, timeView->showGrid != 0},
+      {kFreqGridCheck, freqView->showGrid != 0},
+      {kMagnitudeCheck, freqView->showMagnitude != 0},
+      {kPhaseCheck, freqView->showPhase != 0},
+      {kInputSpectrumCheck, freqView->showInputSpectrum != 0},
+      {kOutputSpectrumCheck, freqView->showOutputSpectrum != 0},
+      {kPrintColorsCheck, initialPrintColors != 0},
+      {kFlatnessToggle, flatnessDlg != nullptr},
+      {kChooserToggle, chooserDlg != nullptr},
   };
   for (const auto& state : states)
     FindControl<QAbstractButton>(client, state.id)->setChecked(state.checked);
-  bitCellButton = FindControl<QPushButton>(client, 1058);
-  flatnessToggle = FindControl<QAbstractButton>(client, 1048);
-  chooserToggle = FindControl<QAbstractButton>(client, 1055);
+  bitCellButton = FindControl<QPushButton>(client, kBitCellButton);
+  flatnessToggle = FindControl<QAbstractButton>(client, kFlatnessToggle);
+  chooserToggle = FindControl<QAbstractButton>(client, kChooserToggle);
+  MarkTraceBoxes();
+}
+
+// Each trace's check box is its legend: a mark in the trace's colour, and the
+// trace's scale as its tool tip (the plots themselves carry no numbers).
+void CSimulatorDlg::MarkTraceBoxes() {
+  const char* timeScale =
+      "0 V at the middle line, 0.25 V per division; 0.1 UI per division across "
+      "(0.3 UI with three bit cells)";
+  const struct {
+    int id;
+    RgbColor color;
+    const char* scale;
+  } traces[] = {
+      {kTimeInputCheck, kOrangeTrace, timeScale},
+      {kTimeOutputCheck, kBlueTrace, timeScale},
+      {kMagnitudeCheck, kCrimsonTrace, "0 dB at the middle line, 1 dB per division"},
+      {kPhaseCheck, kGreenTrace, "0 degrees at the middle line, 40 degrees per division"},
+      {kInputSpectrumCheck, kOrangeTrace, "0 dB at the top, 6 dB per division"},
+      {kOutputSpectrumCheck, kBlueTrace, "0 dB at the top, 6 dB per division"},
+  };
+  for (const auto& trace : traces) {
+    auto* box = FindControl<WrappingCheckBox>(client, trace.id);
+    box->SetMark(QColor::fromRgbF(trace.color.red, trace.color.green, trace.color.blue));
+    box->setToolTip(trace.scale);
+  }
 }
 
 void CSimulatorDlg::ConnectControls() {
-  for (int id : {1002, 1003, 1004, 1005, 1006}) {
-    auto* slider = FindControl<QSlider>(client, id);
-    // Like a scroll message: every user move, and a release even without a move.
-    connect(slider, &QSlider::valueChanged, this, [this, id] { OnVScroll(id); });
-    connect(slider, &QSlider::sliderReleased, this, [this, id] { OnVScroll(id); });
-  }
-  connect(FindControl<QSpinBox>(client, 1053), &QSpinBox::valueChanged, this,
-          [this] { OnVScroll(1053); });
-  for (int id : {1023, 1025, 1031, 1024, 1026, 1028, 1029, 1030, 1061})
+  for (int id :
+       {kBitrateSlider, kRisetimeSlider, kBandwidthSlider, kRolloffSlider, kGroupDelaySlider})
+    OnEveryScroll(FindControl<QSlider>(client, id), this, [this, id] { OnVScroll(id); });
+  connect(FindControl<QSpinBox>(client, kSamplesPerBitSpin), &QSpinBox::valueChanged, this,
+          [this] { OnVScroll(kSamplesPerBitSpin); });
+  for (int id : {kTimeGridCheck, kTimeInputCheck, kTimeOutputCheck, kFreqGridCheck, kMagnitudeCheck,
+                 kPhaseCheck, kInputSpectrumCheck, kOutputSpectrumCheck, kPrintColorsCheck})
     connect(FindControl<QAbstractButton>(client, id), &QAbstractButton::clicked, this,
             [this, id](bool checked) { OnCheckBox(id, checked); });
+  // Enter never presses a button here (keyPressEvent); Space still does.
+  for (QPushButton* button : client->findChildren<QPushButton*>()) button->setAutoDefault(false);
   connect(bitCellButton, &QPushButton::clicked, this, &CSimulatorDlg::OnShowBitCells);
   connect(flatnessToggle, &QAbstractButton::toggled, this, &CSimulatorDlg::OnToggleFlatnessDialog);
   connect(chooserToggle, &QAbstractButton::toggled, this, &CSimulatorDlg::OnToggleChooser);
-  connect(FindControl<QPushButton>(client, 1), &QPushButton::clicked, this, &QDialog::accept);
-  connect(FindControl<QPushButton>(client, 2), &QPushButton::clicked, this, &QDialog::reject);
+  connect(FindControl<QPushButton>(client, kOkButton), &QPushButton::clicked, this,
+          &QDialog::accept);
+  connect(FindControl<QPushButton>(client, kCancelButton), &QPushButton::clicked, this,
+          &QDialog::reject);
+}
+
+// A typed value moves the control and is then handled as a scroll of it, so it is
+// stored, shown and switches to Custom exactly as a move of the control would.
+template <class Binding>
+void CSimulatorDlg::AddValueEntry(int controlId, int boxId, Binding& binding) {
+  new ValueEntry(FindControl<QLineEdit>(client, boxId), FindControl<QWidget>(client, controlId),
+                 [this, controlId, &binding](const std::string& text) {
+                   const std::string problem = binding.MoveToTyped(text);
+                   if (problem.empty()) OnVScroll(controlId);
+                   return problem;
+                 });
 }
 
 void CSimulatorDlg::CreateBindings() {
@@ -215,35 +304,41 @@ void CSimulatorDlg::CreateBindings() {
   };
   const BindingKind slider = BindingKind::Slider;
   const RealRange& bitrate = app->bitrateRange;
-  bitrateBinding =
-      std::make_unique<CSliderBinding>(control(1002), slider, text(1007), &engine.bitrate,
-                                       bitrate.max, bitrate.min, bitrate.step, 1.0);
+  bitrateBinding = std::make_unique<CSliderBinding>(control(kBitrateSlider), slider,
+                                                    text(kBitrateEdit), &engine.bitrate,
+                                                    bitrate.max, bitrate.min, bitrate.step, 1.0);
   bitrateBinding->Refresh();
   const IntRange& risetime = app->risetimeRange;
-  risetimeBinding =
-      std::make_unique<CIntSliderBinding>(control(1003), slider, text(1010), &engine.risetime,
-                                          risetime.max, risetime.min, risetime.step, 1000.0);
+  risetimeBinding = std::make_unique<CIntSliderBinding>(
+      control(kRisetimeSlider), slider, text(kRisetimeEdit), &engine.risetime, risetime.max,
+      risetime.min, risetime.step, 1000.0);
   risetimeBinding->Refresh();
   const RealRange& bandwidth = app->bandwidthRange;
-  bandwidthBinding =
-      std::make_unique<CSliderBinding>(control(1004), slider, text(1013), &engine.bandwidth,
-                                       bandwidth.max, bandwidth.min, bandwidth.step, 1.0);
+  bandwidthBinding = std::make_unique<CSliderBinding>(
+      control(kBandwidthSlider), slider, text(kBandwidthEdit), &engine.bandwidth, bandwidth.max,
+      bandwidth.min, bandwidth.step, 1.0);
   bandwidthBinding->Refresh();
   const RealRange& rolloff = app->rolloffRange;
-  rolloffBinding =
-      std::make_unique<CSliderBinding>(control(1005), slider, text(1016), &engine.rolloff,
-                                       rolloff.max, rolloff.min, rolloff.step, 1.0);
+  rolloffBinding = std::make_unique<CSliderBinding>(control(kRolloffSlider), slider,
+                                                    text(kRolloffEdit), &engine.rolloff,
+                                                    rolloff.max, rolloff.min, rolloff.step, 1.0);
   rolloffBinding->Refresh();
   const IntRange& delay = app->groupDelayRange;
-  groupDelayBinding =
-      std::make_unique<CIntSliderBinding>(control(1006), slider, text(1020), &engine.groupDelay,
-                                          delay.max, delay.min, delay.step, 1000.0);
+  groupDelayBinding = std::make_unique<CIntSliderBinding>(control(kGroupDelaySlider), slider,
+                                                          text(kGroupDelayEdit), &engine.groupDelay,
+                                                          delay.max, delay.min, delay.step, 1000.0);
   groupDelayBinding->Refresh();
   const IntRange& samples = app->samplesPerBitRange;
   samplesPerBitBinding = std::make_unique<CIntSliderBinding>(
-      control(1053), BindingKind::Spin, text(1051), &engine.samplesPerBit, samples.max, samples.min,
-      samples.step, 1.0);
+      control(kSamplesPerBitSpin), BindingKind::Spin, text(kSamplesPerBitEdit),
+      &engine.samplesPerBit, samples.max, samples.min, samples.step, 1.0);
   samplesPerBitBinding->Refresh();
+  AddValueEntry(kBitrateSlider, kBitrateEdit, *bitrateBinding);
+  AddValueEntry(kRisetimeSlider, kRisetimeEdit, *risetimeBinding);
+  AddValueEntry(kBandwidthSlider, kBandwidthEdit, *bandwidthBinding);
+  AddValueEntry(kRolloffSlider, kRolloffEdit, *rolloffBinding);
+  AddValueEntry(kGroupDelaySlider, kGroupDelayEdit, *groupDelayBinding);
+  AddValueEntry(kSamplesPerBitSpin, kSamplesPerBitEdit, *samplesPerBitBinding);
 }
 
 void CSimulatorDlg::SelectPreset(int index) {
@@ -272,25 +367,25 @@ void CSimulatorDlg::SwitchToCustom() {
 
 void CSimulatorDlg::OnVScroll(int controlId) {
   switch (controlId) {
-    case 1002:
+    case kBitrateSlider:
       bitrateBinding->ReadControl();
       break;
-    case 1003:
+    case kRisetimeSlider:
       risetimeBinding->ReadControl();
       break;
-    case 1004:
+    case kBandwidthSlider:
       bandwidthBinding->ReadControl();
       SwitchToCustom();
       break;
-    case 1005:
+    case kRolloffSlider:
       rolloffBinding->ReadControl();
       SwitchToCustom();
       break;
-    case 1006:
+    case kGroupDelaySlider:
       groupDelayBinding->ReadControl();
       SwitchToCustom();
       break;
-    case 1053:
+    case kSamplesPerBitSpin:
       samplesPerBitBinding->ReadControl();
       break;
     default:
@@ -301,21 +396,21 @@ void CSimulatorDlg::OnVScroll(int controlId) {
 
 int* CSimulatorDlg::ViewFlag(int controlId) {
   switch (controlId) {
-    case 1023:
+    case kTimeGridCheck:
       return &timeView->showGrid;
-    case 1025:
+    case kTimeInputCheck:
       return &timeView->showInput;
-    case 1031:
+    case kTimeOutputCheck:
       return &timeView->showOutput;
-    case 1024:
+    case kFreqGridCheck:
       return &freqView->showGrid;
-    case 1026:
+    case kMagnitudeCheck:
       return &freqView->showMagnitude;
-    case 1028:
+    case kPhaseCheck:
       return &freqView->showPhase;
-    case 1029:
+    case kInputSpectrumCheck:
       return &freqView->showInputSpectrum;
-    case 1030:
+    case kOutputSpectrumCheck:
       return &freqView->showOutputSpectrum;
     default:
       return nullptr;
@@ -323,7 +418,7 @@ int* CSimulatorDlg::ViewFlag(int controlId) {
 }
 
 void CSimulatorDlg::OnCheckBox(int controlId, bool checked) {
-  if (controlId == 1061) {
+  if (controlId == kPrintColorsCheck) {
     timeView->printColors = checked ? 1 : 0;
     freqView->printColors = checked ? 1 : 0;
   } else if (int* flag = ViewFlag(controlId)) {
@@ -348,13 +443,35 @@ void CSimulatorDlg::ToggleSideDialog(Dialog*& dialog, std::optional<QByteArray>&
       return;
     }
     dialog = new Dialog(this);
-    if (placement) dialog->restoreGeometry(*placement);
+    if (placement)
+      dialog->restoreGeometry(*placement);
+    else
+      dialog->move(FirstPlaceOf(*dialog));
     dialog->show();
   } else if (dialog) {
     placement = dialog->saveGeometry();
     delete dialog;
     dialog = nullptr;
   }
+}
+
+// The side dialog's frame is not known before it is shown: its decorations are taken
+// to be the main window's.
+QPoint CSimulatorDlg::FirstPlaceOf(const QWidget& side) const {
+  const QSize decorations = frameGeometry().size() - geometry().size();
+  std::vector<QRect> occupied;
+  for (const QWidget* other :
+       {static_cast<QWidget*>(flatnessDlg), static_cast<QWidget*>(chooserDlg)})
+    if (other && other != &side && other->isVisible()) occupied.push_back(other->frameGeometry());
+  return SideDialogPlace(side.size() + decorations, frameGeometry(), screen()->availableGeometry(),
+                         occupied);
+}
+
+void CSimulatorDlg::HideSideDialogLater(const QDialog* side) {
+  QTimer::singleShot(0, this, [this, side] {
+    if (side == flatnessDlg) flatnessToggle->setChecked(false);
+    if (side == chooserDlg) chooserToggle->setChecked(false);
+  });
 }
 
 void CSimulatorDlg::OnToggleFlatnessDialog(bool checked) {

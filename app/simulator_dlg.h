@@ -15,6 +15,7 @@
 #include "engine/signal_engine.h"
 
 class QAbstractButton;
+class QMenu;
 class QMenuBar;
 class QPushButton;
 
@@ -25,8 +26,8 @@ class CFreqDomainView;
 class CScopeChooserDlg;
 class CSimulatorApp;
 class CTimeDomainView;
-class EnterKeyFilter;
 class EyeReadout;
+class ScaleStrip;
 class StatEyeWindow;
 
 // The main window (template 102, "Tovan 1.0"): owns the engine, the two plot views,
@@ -59,6 +60,9 @@ class CSimulatorDlg : public QDialog {
   void OnShowBitCells();
   void OnToggleFlatnessDialog(bool checked);
   void OnToggleChooser(bool checked);
+  // Unchecks the toggle of side dialog `side` once the current event is done: how a
+  // close box that a window manager adds to a side dialog hides it.
+  void HideSideDialogLater(const QDialog* side);
 
   SignalEngine& Engine() { return engine; }
   CSimulatorApp* App() const { return app; }
@@ -73,21 +77,31 @@ class CSimulatorDlg : public QDialog {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void OnInitDialog();
   void BuildMenu();
+  void BuildFileMenu(QMenu* file);
+  void BuildViewMenu(QMenu* view);
+  void BuildHelpMenu(QMenu* help);
+  // The settings line report figures carry (document/settings_line.h).
+  std::string FigureTitle() const;
   void LayOut();
   int ReadoutHeight() const;
   void CreateViews();
   void InitCheckBoxes();
+  void MarkTraceBoxes();
   void ConnectControls();
   void CreateBindings();
+  template <class Binding>
+  void AddValueEntry(int controlId, int boxId, Binding& binding);
   void SwitchToCustom();
   int* ViewFlag(int controlId);
   template <class Dialog>
   void ToggleSideDialog(Dialog*& dialog, std::optional<QByteArray>& placement, bool checked);
   void DestroySideDialogs();
+  QPoint FirstPlaceOf(const QWidget& side) const;
 
   QIcon icon;
   CSimulatorApp* app;
@@ -105,11 +119,12 @@ class CSimulatorDlg : public QDialog {
   QSize templateClientSize;
   DialogBaseUnits units{};
   EyeReadout* readout = nullptr;
+  ScaleStrip* timeStrip = nullptr;  // owned by the plots' placeholders
+  ScaleStrip* freqStrip = nullptr;
   QPushButton* bitCellButton = nullptr;
   QAbstractButton* flatnessToggle = nullptr;
   QAbstractButton* chooserToggle = nullptr;
   int initialPrintColors = 0;
-  std::unique_ptr<EnterKeyFilter> enterFilter;
 
   // The Qt adapters the bindings drive; they outlive the bindings.
   std::vector<std::unique_ptr<BindingControl>> controlAdapters;

@@ -1,6 +1,8 @@
 #include "app/view_export.h"
 
+#include <QCheckBox>
 #include <QFile>
+#include <QGridLayout>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -39,8 +41,13 @@ QString PathWithSuffix(const QString& path, const ExportChoice& choice) {
   return path + "." + choice.suffix;
 }
 
-bool ExportView(CGLPlotWnd& view, const QString& path, ExportFormat format) {
+bool ExportView(CGLPlotWnd& view, const QString& path, ExportFormat format,
+                const std::optional<std::string>& figureTitle) {
   const QSize size = view.PixelSize();
+  if (figureTitle) {
+    const QSize plotSize = format == ExportFormat::PngDoubleSize ? size * 2 : size;
+    return view.ExportFigure(path, plotSize, format == ExportFormat::Svg, *figureTitle);
+  }
   switch (format) {
     case ExportFormat::Png:
       return view.ExportPng(path, size);
@@ -52,14 +59,22 @@ bool ExportView(CGLPlotWnd& view, const QString& path, ExportFormat format) {
   return false;
 }
 
-void RunExportViewCommand(QWidget* parent, CGLPlotWnd& view, const QString& title) {
-  QString filter = kChoices[0].filter;
-  const QString chosen =
-      QFileDialog::getSaveFileName(parent, title, QString(), FilterList(), &filter);
-  if (chosen.isEmpty()) return;
-  const ExportChoice& choice = ExportChoiceForFilter(filter);
-  const QString path = PathWithSuffix(chosen, choice);
-  if (!ExportView(view, path, choice.format))
+// The toolkit's own file dialog, so that it can carry the check box.
+void RunExportViewCommand(QWidget* parent, CGLPlotWnd& view, const QString& title,
+                          const std::string& settings) {
+  QFileDialog dialog(parent, title, QString(), FilterList());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  auto* figure = new QCheckBox(kFigureChoice, &dialog);
+  figure->setChecked(true);
+  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+    grid->addWidget(figure, grid->rowCount(), 0, 1, grid->columnCount());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const ExportChoice& choice = ExportChoiceForFilter(dialog.selectedNameFilter());
+  const QString path = PathWithSuffix(dialog.selectedFiles().front(), choice);
+  const std::optional<std::string> figureTitle =
+      figure->isChecked() ? std::optional<std::string>(settings) : std::nullopt;
+  if (!ExportView(view, path, choice.format, figureTitle))
     QMessageBox::warning(parent, title, QString("Could not write %1.").arg(path));
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <span>
+#include <string>
 
 class QWidget;
 
@@ -32,12 +34,22 @@ const ExportChoice& ExportChoiceForFilter(const QString& filter);
 QString PathWithSuffix(const QString& path, const ExportChoice& choice);
 
 // Writes the view's current picture: PNG at the pane's size in device pixels, or
-// twice that in both directions, or SVG at the pane's size. False when it fails.
-bool ExportView(CGLPlotWnd& view, const QString& path, ExportFormat format);
+// twice that in both directions, or SVG at the pane's size. With a figure title the
+// picture becomes a report figure (plot/report_figure.h): the same picture with
+// axes, legend and that title line around it; without one it is the bare picture.
+// False when it fails.
+bool ExportView(CGLPlotWnd& view, const QString& path, ExportFormat format,
+                const std::optional<std::string>& figureTitle = std::nullopt);
+
+// The save dialog's check box choosing a report figure over the bare picture
+// (checked at first).
+inline constexpr const char* kFigureChoice = "Axes, legend and settings";
 
 // "Export Time View..." and "Export Frequency View...": asks for a file (the
-// dialog titled `title`), writes it, and reports a failure in a message box.
-void RunExportViewCommand(QWidget* parent, CGLPlotWnd& view, const QString& title);
+// dialog titled `title`, with the kFigureChoice check box), writes it with
+// `settings` as the figure's title, and reports a failure in a message box.
+void RunExportViewCommand(QWidget* parent, CGLPlotWnd& view, const QString& title,
+                          const std::string& settings);
 
 // Writes the command line's CSV files (cli/csv_export.h) into `folder`, creating it
 // when missing; "" on success, else one line saying what could not be written.

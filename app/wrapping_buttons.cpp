@@ -8,8 +8,15 @@ namespace tovan {
 namespace {
 
 constexpr int kWrappedText = Qt::TextWordWrap | Qt::TextShowMnemonic;
+constexpr int kMarkGap = 3;
+constexpr int kMarkHeight = 3;
 
 }  // namespace
+
+void WrappingCheckBox::SetMark(const QColor& color) {
+  mark = color;
+  update();
+}
 
 void WrappingCheckBox::paintEvent(QPaintEvent*) {
   QStylePainter painter(this);
@@ -23,6 +30,8 @@ void WrappingCheckBox::paintEvent(QPaintEvent*) {
   const QRect textRect(box.right() + 4, 0, width() - box.right() - 4, height());
   painter.drawItemText(textRect, Qt::AlignLeft | Qt::AlignVCenter | kWrappedText, option.palette,
                        isEnabled(), caption, QPalette::WindowText);
+  if (mark.isValid())
+    painter.fillRect(QRect(box.left(), box.bottom() + kMarkGap, box.width(), kMarkHeight), mark);
 }
 
 void WrappingPushButton::paintEvent(QPaintEvent*) {

@@ -36,8 +36,9 @@ struct CliOptions {
   std::optional<int> jobs;  // threads of the sweep; absent: one per core
   std::optional<std::string> pngTimePath;
   std::optional<std::string> pngFreqPath;
-  int pngWidth = 800;  // pixels
+  int pngWidth = 800;  // pixels of the plot itself; a figure adds its margins
   int pngHeight = 500;
+  bool barePictures = false;  // --bare: the plot alone, no axes, legend or title
 };
 
 }  // namespace tovan

@@ -62,8 +62,8 @@ class CommandLineParser {
   std::vector<DeclaredOption> declared_;
   CLI::Option *preset_, *noPreset_, *bitrate_, *risetime_, *samplesPerBit_, *bandwidth_;
   CLI::Option *rolloff_, *groupDelay_, *flatness_, *threeCells_, *json_, *stages_, *csv_;
-  CLI::Option *metrics_, *sweep_, *jobs_, *pngTime_, *pngFreq_, *width_, *height_, *version_;
-  CLI::Option *statEye_, *rj_, *dj_, *noise_, *ber_;
+  CLI::Option *metrics_, *sweep_, *jobs_, *pngTime_, *pngFreq_, *width_, *height_, *bare_;
+  CLI::Option *version_, *statEye_, *rj_, *dj_, *noise_, *ber_;
   CLI::Option *response_, *responseMode_, *responsePairing_;
 };
 
@@ -121,16 +121,21 @@ void CommandLineParser::AddOutputOptions() {
   jobs_ = AddValue("--jobs", raw_.jobs, "N",
                    "threads sharing the points of --sweep, default one per core",
                    AllowedText(kJobsRule));
-  pngTime_ = AddValue("--png-time", raw_.pngTime, "FILE", "write the time view as a PNG picture",
+  pngTime_ = AddValue("--png-time", raw_.pngTime, "FILE",
+                      "write the time view as a report figure: the picture with axes, legend "
+                      "and a title line of the settings; PNG, or SVG for a FILE ending in .svg",
                       std::string(kFilePath));
-  pngFreq_ = AddValue("--png-freq", raw_.pngFreq, "FILE",
-                      "write the frequency view as a PNG picture", std::string(kFilePath));
+  pngFreq_ = AddValue("--png-freq", raw_.pngFreq, "FILE", "write the frequency view the same way",
+                      std::string(kFilePath));
   width_ = AddValue("--width", raw_.width, "W",
-                    "picture width, default " + std::to_string(defaults.pngWidth),
+                    "width of the plot in pixels (a figure adds its margins), default " +
+                        std::to_string(defaults.pngWidth),
                     AllowedText(kPngWidthRule));
   height_ = AddValue("--height", raw_.height, "H",
-                     "picture height, default " + std::to_string(defaults.pngHeight),
+                     "height of the plot in pixels, default " + std::to_string(defaults.pngHeight),
                      AllowedText(kPngHeightRule));
+  bare_ =
+      AddFlag("--bare", "pictures without axes, legend and title, as the window draws the views");
 }
 
 void CommandLineParser::AddStatEyeOptions() {
@@ -204,7 +209,7 @@ std::string CommandLineParser::ConflictError() const {
   for (CLI::Option* detail : {responseMode_, responsePairing_})
     if (Given(detail) && !Given(response_))
       return "tovan-cli: " + detail->get_name() + " needs --response";
-  for (CLI::Option* side : {width_, height_})
+  for (CLI::Option* side : {width_, height_, bare_})
     if (Given(side) && !Given(pngTime_) && !Given(pngFreq_))
       return "tovan-cli: " + side->get_name() + " needs --png-time or --png-freq";
   if (Given(csv_) && raw_.csv.empty())
@@ -374,6 +379,7 @@ ParsedCommandLine CommandLineParser::Parse(int argc, const char* const* argv) {
   if (Given(csv_)) options.csvDirectory = raw_.csv;
   if (Given(pngTime_)) options.pngTimePath = raw_.pngTime;
   if (Given(pngFreq_)) options.pngFreqPath = raw_.pngFreq;
+  options.barePictures = Given(bare_);
   result.kind = CommandKind::kRun;
   return result;
 }

@@ -13,10 +13,12 @@ namespace tovan {
 // True when this program can write the pictures.
 bool PngExportAvailable();
 
-// Writes what options ask for (pngTimePath, pngFreqPath), each pngWidth x pngHeight
-// pixels, the views as the main window shows them at start-up. Returns "" on
-// success, else one line naming the file that could not be written (or saying that
-// this build cannot draw).
+// Writes what options ask for (pngTimePath, pngFreqPath): the views as the main
+// window shows them at start-up, each plot pngWidth x pngHeight pixels, as report
+// figures (plot/report_figure.h, titled with the settings) or, with barePictures,
+// the plots alone. A path ending in ".svg" gets an SVG drawing, any other a PNG
+// picture. Returns "" on success, else one line naming the file that could not be
+// written (or saying that this build cannot draw).
 std::string WritePngFiles(SignalEngine& engine, const CliOptions& options);
 
 }  // namespace tovan

@@ -18,12 +18,40 @@
 namespace tovan {
 namespace {
 
-// Where the unit Butterworth of this order crosses -0.1 dB inside [0, bandwidth].
+// Scope filter: a Bessel filter of fixed order times a Butterworth whose order
+// follows the rolloff (20 dB/decade per order), scaled so that the Butterworth is a
+// tenth of a dB down at the bandwidth.
+constexpr int kBesselOrder = 4;
+constexpr double kOrderPerRolloff = 0.05;
+constexpr double kButterworthEdgeDb = -0.1;
+constexpr double kEdgeSearchTolerance = 0.00001;
+constexpr int kEdgeSearchIterations = 1000;
+constexpr double kEdgeSearchStart = 0.5;  // of the bandwidth
+
+// Group delay: a power law through a third of the delay at half the bandwidth and
+// the full delay at the bandwidth.
+constexpr double kDelayKneeFraction = 0.5;  // of the bandwidth
+constexpr double kDelayAtKnee = 0.3333333333333333;
+constexpr double kPowerLawStartExponent = 1.0;
+constexpr double kPowerLawTolerance = 0.0;
+constexpr int kPowerLawIterations = 30;
+
+// Flatness correction: the levels at 1 ... 10 GHz (0 dB at DC) splined onto a
+// 0.1 GHz grid, turned from dB into magnitudes, and fitted by a rational function.
+constexpr int kFlatnessKnots = 11;
+constexpr double kKnotSpacingGhz = 1.0;
+constexpr int kFlatnessTargetPoints = 101;
+constexpr double kTargetSpacingGhz = 0.1;
+constexpr double kDbToMagnitudeExponent = 0.05;  // 10^(dB / 20)
+constexpr double kFlatnessFitTolerance = 0.0004;
+constexpr int kFlatnessFitIterations = 1000;
+
+// Where the unit Butterworth of this order crosses kButterworthEdgeDb inside [0, bandwidth].
 double ButterworthPointOfTenthDb(const Cascade& prototype, double bandwidth) {
   BisectionSearch search;
-  search.Begin(0.0, prototype.MagnitudeDb(0.0), bandwidth, prototype.MagnitudeDb(bandwidth), -0.1,
-               0.00001, 1000);
-  double x = bandwidth * 0.5;
+  search.Begin(0.0, prototype.MagnitudeDb(0.0), bandwidth, prototype.MagnitudeDb(bandwidth),
+               kButterworthEdgeDb, kEdgeSearchTolerance, kEdgeSearchIterations);
+  double x = bandwidth * kEdgeSearchStart;
   double value = 0.0;
   do {
     value = prototype.MagnitudeDb(x);
@@ -38,11 +66,11 @@ void SignalEngine::UpdateScopeFilter() {
   UpdateMeasuredResponse();
   if (!BeginStage(scopeFilterNode, EngineStage::kScopeFilter, {&outputsNode})) return;
   const double bw = snapBandwidth.value;
-  const int order = static_cast<int>(std::floor(snapRolloff.value * 0.05));
+  const int order = static_cast<int>(std::floor(snapRolloff.value * kOrderPerRolloff));
   const Cascade unit = MakeButterworth(1.0, order);
   const double tenthDb = ButterworthPointOfTenthDb(unit, bw);
   const Cascade butterworth = MakeButterworth(bw / tenthDb, order);
-  scopeFilter = Multiply(MakeBessel(bw, 4), FromCascade(butterworth));
+  scopeFilter = Multiply(MakeBessel(bw, kBesselOrder), FromCascade(butterworth));
   scopeResponse = DelayCompensatedResponse(scopeFilter, sPoints, snapBitrate.value);
   if (snapResponseTable.value)
     scopeResponse = MeasuredScopeResponse(measuredResponse, measuredAtBitrate, scopeFilter,
@@ -63,11 +91,12 @@ void SignalEngine::UpdateGroupDelay() {
     SampleTable points;
     points.abscissae = Vector(2);
     points.ordinates = Vector(2);
-    points.abscissae[0] = bw * 0.5;
+    points.abscissae[0] = bw * kDelayKneeFraction;
     points.abscissae[1] = bw;
-    points.ordinates[0] = delay * 0.3333333333333333;
+    points.ordinates[0] = delay * kDelayAtKnee;
     points.ordinates[1] = delay;
-    PowerLawFit fit(points, Vector(2, 1.0), true, 1.0, 0.0, 30, false);
+    PowerLawFit fit(points, Vector(2, 1.0), true, kPowerLawStartExponent, kPowerLawTolerance,
+                    kPowerLawIterations, false);
     const Vector result = fit.Result();
     amplitude = result[0];
     exponent = result[1];
@@ -94,17 +123,18 @@ void SignalEngine::UpdateGroupDelay() {
 void SignalEngine::UpdateFlatnessFit() {
   if (!BeginStage(flatnessFitNode, EngineStage::kFlatnessFit, {&flatnessResponseNode})) return;
   SampleTable knots;
-  knots.abscissae = Vector::Ramp(11, 0.0, 1.0);
-  knots.ordinates = Vector(11);
-  for (int k = 0; k < 10; ++k) knots.ordinates[k + 1] = snapFlatnessLevels[k].value;
+  knots.abscissae = Vector::Ramp(kFlatnessKnots, 0.0, kKnotSpacingGhz);
+  knots.ordinates = Vector(kFlatnessKnots);
+  for (int k = 0; k + 1 < kFlatnessKnots; ++k) knots.ordinates[k + 1] = snapFlatnessLevels[k].value;
 
   SampleTable target;
-  target.abscissae = Vector::Ramp(101, 0.0, 0.1);
+  target.abscissae = Vector::Ramp(kFlatnessTargetPoints, 0.0, kTargetSpacingGhz);
   target.ordinates = MakeSpline(knots, true).Values(target.abscissae);
   for (int k = 0; k < target.ordinates.length(); ++k)
-    target.ordinates[k] = std::pow(10.0, target.ordinates[k] * 0.05);
+    target.ordinates[k] = std::pow(10.0, target.ordinates[k] * kDbToMagnitudeExponent);
 
-  RationalFit fit(FlatnessStartGuess(), target, Vector(101, 1.0), 0.0004, 1000, false);
+  RationalFit fit(FlatnessStartGuess(), target, Vector(kFlatnessTargetPoints, 1.0),
+                  kFlatnessFitTolerance, kFlatnessFitIterations, false);
   flatnessFilter = fit.Fit();
   diagnostics.flatnessIterations = fit.iterationCount();
   diagnostics.flatnessParameters = fit.Parameters();

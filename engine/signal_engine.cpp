@@ -15,8 +15,8 @@ std::array<InputCell<T>, N> MakeCells(const std::array<T, N>& defaults, CachedNo
 constexpr std::array<bool, 8> kDefaultTaps{true, true, false, false, false, false, false, true};
 constexpr std::array<double, 10> kFlatLevels{};
 
-// Synchronize step 4 for one parameter: stamp the snapshot's owner only when the
-// value differs, then copy value and flag.
+// One parameter's copy into its snapshot: the snapshot's owner is stamped only when
+// the value differs, so an unchanged parameter leaves its stages cached.
 template <class T>
 void CopyCell(const InputCell<T>& from, InputCell<T>& to) {
   if (from.value != to.value && to.owner) to.owner->Stamp();

@@ -127,8 +127,9 @@ class SignalEngine {
   void UpdateOutputs();
   void UpdateMeasuredResponse();
 
-  // Stage protocol steps 2 to 4: false when the node is current; otherwise the node
-  // is refreshed, the count taken and the dependants stamped.
+  // What every stage does before computing: false when the node is current;
+  // otherwise the node is refreshed, the count taken and the dependants stamped, so
+  // that they recompute after it.
   bool BeginStage(CachedNode& node, EngineStage stage, std::initializer_list<CachedNode*> dependants);
 
   // Snapshots, written only by Synchronize.

@@ -16,26 +16,26 @@ namespace tovan {
 // is the unweighted mean square (1/N) sum (F_j - y_j)^2; mu carries over between
 // steps and restarts. Accepted and rejected trials both count as iterations.
 //
-// The eight virtual operations keep their slot order; the "residuals" of the
-// objective layout are the model values F, since the fitter subtracts the
-// ordinates itself. A model supplies slots 2 and 5 and may replace 0, 3 and 7.
+// The "residuals" here are the model values F, since the fitter subtracts the
+// ordinates itself. A model supplies Model and ModelDerivative and may replace the
+// whole-vector forms (Residuals, Jacobian, Linearize) to compute everything at once.
 class LeastSquaresFitter {
  public:
   LeastSquaresFitter();
 
-  virtual Vector Residuals();                        // slot 0: F at every abscissa
-  virtual double Residual(int i);                    // slot 1: Model(abscissae[i])
-  virtual double Model(double x) = 0;                // slot 2
-  virtual Matrix Jacobian();                         // slot 3: N x n
-  virtual double Jacobian(int i, int j);             // slot 4: ModelDerivative(abscissae[i], j)
-  virtual double ModelDerivative(double x, int j) = 0;  // slot 5
-  // Slot 6. False when restarts are off. Otherwise every parameter moves from its
+  virtual Vector Residuals();             // F at every abscissa
+  virtual double Residual(int i);         // Model(abscissae[i])
+  virtual double Model(double x) = 0;     // F at x with the current parameters
+  virtual Matrix Jacobian();              // N x n
+  virtual double Jacobian(int i, int j);  // ModelDerivative(abscissae[i], j)
+  virtual double ModelDerivative(double x, int j) = 0;  // dF/dp_j at x
+  // False when restarts are off. Otherwise every parameter moves from its
   // start value to start_i + R (1 - 2u) / s_i, with R = 100 tolerance, u = rand()
   // reduced to 0 ... 32767, times the float nearest 1/32767, and s_i the gradient (2/N) sum w_j (F_j - y_j)
   // J_ji of the weighted mean square at the start point; a zero or non-finite s_i
   // leaves start_i (one rand() is drawn per parameter either way).
   virtual bool Restart();
-  virtual Linearization Linearize();                 // slot 7: slot 3, then slot 0
+  virtual Linearization Linearize();  // Jacobian, then Residuals
 
   // Both parameter vectors become start, the table and weights are copied, the
   // counters and merit are reset, mu = initialDamping, and the monitor is reset with

@@ -13,21 +13,21 @@ namespace tovan {
 // finite is rejected (so a singular Jacobian ends the step at its start point).
 // Accepted and rejected trials both count as iterations.
 //
-// The eight virtual operations keep their slot order; a problem supplies the
-// point-wise residual and Jacobian (slots 2 and 5) and may replace the whole-vector
-// forms (slots 0, 3, 7) to compute everything at once.
+// A problem supplies the point-wise residual and Jacobian at given parameters and
+// may replace the whole-vector forms (Residuals, Jacobian, Linearize) to compute
+// everything at once; the other operations fall back on those two.
 class NewtonSolver {
  public:
   NewtonSolver();
 
-  virtual Vector Residuals();                                       // slot 0
-  virtual double Residual(int i);                                   // slot 1
-  virtual double Residual(int i, const Vector& params) = 0;         // slot 2
-  virtual Matrix Jacobian();                                        // slot 3
-  virtual double Jacobian(int i, int j);                            // slot 4
-  virtual double Jacobian(int i, int j, const Vector& params) = 0;  // slot 5
-  virtual bool Restart();                                           // slot 6
-  virtual Linearization Linearize();                                // slot 7
+  virtual Vector Residuals();                                // F at the current point
+  virtual double Residual(int i);                            // F_i at the current point
+  virtual double Residual(int i, const Vector& params) = 0;  // F_i at params
+  virtual Matrix Jacobian();                                 // J at the current point
+  virtual double Jacobian(int i, int j);                     // J_ij at the current point
+  virtual double Jacobian(int i, int j, const Vector& params) = 0;  // J_ij at params
+  virtual bool Restart();                                           // default: no restart
+  virtual Linearization Linearize();                                // J, then F
 
   // Both parameter vectors become start; counters, merit and monitor are reset.
   void Setup(const Vector& start, double tolerance, int maxIterations, double timeConstant,

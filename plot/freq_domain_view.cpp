@@ -2,6 +2,7 @@
 
 #include "plot/engine_view_frames.h"
 #include "plot/plot_export.h"
+#include "plot/report_figure.h"
 
 namespace tovan {
 
@@ -35,6 +36,10 @@ bool CFreqDomainView::ExportPng(const QString& path, QSize size) {
 
 bool CFreqDomainView::ExportSvg(const QString& path, QSize size) {
   return ExportFreqViewSvg(*engine, path, size.width(), size.height(), Style());
+}
+
+bool CFreqDomainView::ExportFigure(const QString& path, QSize size, bool svg, const std::string& title) {
+  return ExportFreqFigure(*engine, path, size, Style(), title, svg);
 }
 
 }  // namespace tovan

@@ -35,6 +35,7 @@ class CFreqDomainView : public CGLPlotWnd {
 
   bool ExportPng(const QString& path, QSize size) override;
   bool ExportSvg(const QString& path, QSize size) override;
+  bool ExportFigure(const QString& path, QSize size, bool svg, const std::string& title) override;
 
  protected:
   void Render() override;

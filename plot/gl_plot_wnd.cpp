@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions_2_1>
 #include <QOpenGLVersionFunctionsFactory>
@@ -16,6 +17,7 @@ CGLPlotWnd::CGLPlotWnd(QWidget* placeholderFrame, int initialPrintColors)
       placeholder(placeholderFrame),
       printColors(initialPrintColors) {
   FitToPlaceholder();
+  setMouseTracking(true);
   if (placeholderFrame) placeholderFrame->installEventFilter(this);
   timer.setInterval(kRedrawPeriodMs);
   connect(&timer, &QTimer::timeout, this, &CGLPlotWnd::OnTick);
@@ -34,8 +36,21 @@ void CGLPlotWnd::FitToPlaceholder() {
 }
 
 bool CGLPlotWnd::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == placeholder && event->type() == QEvent::Resize) FitToPlaceholder();
+  // A frame that gives up room inside (new contents margins) also changes the pane.
+  const QEvent::Type type = event->type();
+  if (watched == placeholder && (type == QEvent::Resize || type == QEvent::ContentsRectChange))
+    FitToPlaceholder();
   return QOpenGLWidget::eventFilter(watched, event);
+}
+
+void CGLPlotWnd::mouseMoveEvent(QMouseEvent* event) {
+  emit pointerMoved(event->position());
+  QOpenGLWidget::mouseMoveEvent(event);
+}
+
+void CGLPlotWnd::leaveEvent(QEvent* event) {
+  emit pointerLeft();
+  QOpenGLWidget::leaveEvent(event);
 }
 
 QSize CGLPlotWnd::PixelSize() const {

@@ -2,6 +2,7 @@
 
 #include <QOpenGLWidget>
 #include <QTimer>
+#include <string>
 
 #include "plot/plot_extent.h"
 #include "plot/plot_frame.h"
@@ -45,9 +46,17 @@ class CGLPlotWnd : public QOpenGLWidget {
   // cannot be written or the size is empty.
   virtual bool ExportPng(const QString& path, QSize size) = 0;
   virtual bool ExportSvg(const QString& path, QSize size) = 0;
+  // A report figure of the current picture (plot/report_figure.h): the picture at
+  // `size` pixels with axes, legend and `title`, as PNG or (svg) SVG.
+  virtual bool ExportFigure(const QString& path, QSize size, bool svg,
+                            const std::string& title) = 0;
 
  signals:
   void ticked();
+  // The mouse pointer over the pane at `position` (pixels from its top-left), sent
+  // on every move; then pointerLeft when it goes. Drawing does not depend on them.
+  void pointerMoved(QPointF position);
+  void pointerLeft();
 
  protected:
   // Draws one complete frame; the context is current.
@@ -59,6 +68,8 @@ class CGLPlotWnd : public QOpenGLWidget {
   void resizeGL(int w, int h) override;
   void paintGL() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   void FitToPlaceholder();

@@ -2,6 +2,7 @@
 
 #include "plot/engine_view_frames.h"
 #include "plot/plot_export.h"
+#include "plot/report_figure.h"
 
 namespace tovan {
 
@@ -31,6 +32,10 @@ bool CTimeDomainView::ExportPng(const QString& path, QSize size) {
 
 bool CTimeDomainView::ExportSvg(const QString& path, QSize size) {
   return ExportTimeViewSvg(*engine, path, size.width(), size.height(), Style());
+}
+
+bool CTimeDomainView::ExportFigure(const QString& path, QSize size, bool svg, const std::string& title) {
+  return ExportTimeFigure(*engine, path, size, Style(), title, svg);
 }
 
 }  // namespace tovan

@@ -31,6 +31,7 @@ class CTimeDomainView : public CGLPlotWnd {
 
   bool ExportPng(const QString& path, QSize size) override;
   bool ExportSvg(const QString& path, QSize size) override;
+  bool ExportFigure(const QString& path, QSize size, bool svg, const std::string& title) override;
 
  protected:
   void Render() override;

@@ -44,18 +44,21 @@ TEST(MainDialogTemplateTest, EveryDispatchedControlHasTheRightKind) {
   EXPECT_STREQ(dialog.caption, "Tovan 1.0");
   EXPECT_EQ(dialog.width, 495);
   EXPECT_EQ(dialog.height, 301);
-  for (int id : {1002, 1003, 1004, 1005, 1006})
+  for (int id :
+       {kBitrateSlider, kRisetimeSlider, kBandwidthSlider, kRolloffSlider, kGroupDelaySlider})
     EXPECT_EQ(Find(dialog, id)->kind, ControlKind::VerticalSlider) << id;
-  for (int id : {1007, 1010, 1013, 1016, 1020, 1051})
+  for (int id : {kBitrateEdit, kRisetimeEdit, kBandwidthEdit, kRolloffEdit, kGroupDelayEdit,
+                 kSamplesPerBitEdit})
     EXPECT_EQ(Find(dialog, id)->kind, ControlKind::ReadOnlyEdit) << id;
-  for (int id : {1023, 1025, 1031, 1024, 1026, 1028, 1029, 1030, 1061})
+  for (int id : {kTimeGridCheck, kTimeInputCheck, kTimeOutputCheck, kFreqGridCheck, kMagnitudeCheck,
+                 kPhaseCheck, kInputSpectrumCheck, kOutputSpectrumCheck, kPrintColorsCheck})
     EXPECT_EQ(Find(dialog, id)->kind, ControlKind::CheckBox) << id;
-  EXPECT_EQ(Find(dialog, 1053)->kind, ControlKind::SpinControl);
-  EXPECT_EQ(Find(dialog, 1021)->kind, ControlKind::BlackFrame);
-  EXPECT_EQ(Find(dialog, 1027)->kind, ControlKind::BlackFrame);
-  EXPECT_STREQ(Find(dialog, 1058)->caption, "Show 3 Bit Cells");
-  EXPECT_FALSE(Find(dialog, 1)->visible);
-  EXPECT_FALSE(Find(dialog, 2)->visible);
+  EXPECT_EQ(Find(dialog, kSamplesPerBitSpin)->kind, ControlKind::SpinControl);
+  EXPECT_EQ(Find(dialog, kTimePlot)->kind, ControlKind::BlackFrame);
+  EXPECT_EQ(Find(dialog, kFreqPlot)->kind, ControlKind::BlackFrame);
+  EXPECT_STREQ(Find(dialog, kBitCellButton)->caption, "Show 3 Bit Cells");
+  EXPECT_FALSE(Find(dialog, kOkButton)->visible);
+  EXPECT_FALSE(Find(dialog, kCancelButton)->visible);
 }
 
 TEST(FlatnessDialogTemplateTest, TenLevelsWithHiddenZeroButtons) {

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "app/dialog_builder.h"
+#include "app/main_dialog_template.h"
 #include "app/eye_readout.h"
 #include "app/eye_readout_text.h"
 #include "app/simulator_app.h"
@@ -55,7 +56,7 @@ class EyeReadoutTest : public QObject {
     const QString before = readout->text();
     const int measured = readout->MeasureCount();
     // Bandwidth position 150 of 190: 20 - 150 x 0.1 = 5.0 GHz.
-    FindControl<QSlider>(dialog->Client(), 1004)->setValue(150);
+    FindControl<QSlider>(dialog->Client(), kBandwidthSlider)->setValue(150);
     QVERIFY(qAbs(dialog->Engine().bandwidth.value - 5.0) < 1e-9);
     QTRY_VERIFY_WITH_TIMEOUT(readout->MeasureCount() > measured, 3000);
     QVERIFY(readout->text() != before);

@@ -35,23 +35,36 @@ TEST_P(MainControlShiftTest, FollowsItsRegion) {
 INSTANTIATE_TEST_SUITE_P(
     Regions, MainControlShiftTest,
     ::testing::Values(
-        ShiftCase{"time_plot", 1021, kTime, {300, 245}, {0, 0, 300, 144}},
-        ShiftCase{"frequency_plot", 1027, kFreq, {300, 245}, {0, 144, 300, 101}},
-        ShiftCase{"time_plot_rounded_share", 1021, kTime, {0, 100}, {0, 0, 0, 59}},
-        ShiftCase{"frequency_plot_takes_the_rest", 1027, kFreq, {0, 100}, {0, 59, 0, 41}},
-        ShiftCase{"left_column_slider_stays", 1004, {25, 162, 30, 62}, {300, 245}, {}},
+        ShiftCase{"time_plot", kTimePlot, kTime, {300, 245}, {0, 0, 300, 144}},
+        ShiftCase{"frequency_plot", kFreqPlot, kFreq, {300, 245}, {0, 144, 300, 101}},
+        ShiftCase{"time_plot_rounded_share", kTimePlot, kTime, {0, 100}, {0, 0, 0, 59}},
+        ShiftCase{"frequency_plot_takes_the_rest", kFreqPlot, kFreq, {0, 100}, {0, 59, 0, 41}},
+        ShiftCase{"left_column_slider_stays", kBandwidthSlider, {25, 162, 30, 62}, {300, 245}, {}},
         ShiftCase{"left_column_group_stays", -1, {9, 138, 161, 125}, {300, 245}, {}},
-        ShiftCase{"toggle_in_bottom_row", 1055, {25, 266, 54, 20}, {300, 245}, {0, 245, 0, 0}},
-        ShiftCase{"print_colours_under_the_plots", 1061, {180, 271, 52, 13}, {300, 245},
+        ShiftCase{
+            "toggle_in_bottom_row", kChooserToggle, {25, 266, 54, 20}, {300, 245}, {0, 245, 0, 0}},
+        ShiftCase{"print_colours_under_the_plots",
+                  kPrintColorsCheck,
+                  {180, 271, 52, 13},
+                  {300, 245},
                   {0, 245, 0, 0}},
-        ShiftCase{"right_column_top", 1023, {406, 17, 53, 13}, {300, 245}, {300, 0, 0, 0}},
-        ShiftCase{"bitmap_beside_time_plot", 1060, {401, 117, 88, 29}, {300, 245}, {300, 0, 0, 0}},
-        ShiftCase{"frequency_group_beside_its_plot", -1, {402, 159, 87, 105}, {300, 245},
+        ShiftCase{
+            "right_column_top", kTimeGridCheck, {406, 17, 53, 13}, {300, 245}, {300, 0, 0, 0}},
+        ShiftCase{
+            "bitmap_beside_time_plot", kBitmap, {401, 117, 88, 29}, {300, 245}, {300, 0, 0, 0}},
+        ShiftCase{"frequency_group_beside_its_plot",
+                  -1,
+                  {402, 159, 87, 105},
+                  {300, 245},
                   {300, 144, 0, 0}},
-        ShiftCase{"frequency_check_box", 1030, {405, 234, 64, 24}, {300, 100}, {300, 59, 0, 0}},
-        ShiftCase{"hidden_cancel_bottom_right", 2, {439, 277, 50, 14}, {300, 245},
-                  {300, 245, 0, 0}},
-        ShiftCase{"no_growth_no_shift", 1030, {405, 234, 64, 24}, {0, 0}, {}}),
+        ShiftCase{"frequency_check_box",
+                  kOutputSpectrumCheck,
+                  {405, 234, 64, 24},
+                  {300, 100},
+                  {300, 59, 0, 0}},
+        ShiftCase{
+            "hidden_cancel_bottom_right", 2, {439, 277, 50, 14}, {300, 245}, {300, 245, 0, 0}},
+        ShiftCase{"no_growth_no_shift", kOutputSpectrumCheck, {405, 234, 64, 24}, {0, 0}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MainControlShiftTest, TemplateFormReadsThePlotsFromTheMainTemplate) {
@@ -70,8 +83,8 @@ TEST(MainControlShiftTest, TemplateFormReadsThePlotsFromTheMainTemplate) {
 // and the plots keep their gap.
 TEST(MainControlShiftTest, PlotsStayStackedWithTheirGap) {
   for (int extra : {0, 1, 57, 245, 1000}) {
-    const ControlShift time = MainControlShift(1021, kTime, {0, extra}, kTime, kFreq);
-    const ControlShift freq = MainControlShift(1027, kFreq, {0, extra}, kTime, kFreq);
+    const ControlShift time = MainControlShift(kTimePlot, kTime, {0, extra}, kTime, kFreq);
+    const ControlShift freq = MainControlShift(kFreqPlot, kFreq, {0, extra}, kTime, kFreq);
     EXPECT_EQ(time.dheight + freq.dheight, extra);
     EXPECT_EQ(freq.dy, time.dheight);
   }

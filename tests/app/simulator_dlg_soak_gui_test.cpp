@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/dialog_builder.h"
+#include "app/main_dialog_template.h"
 #include "app/error_adjust_dlg.h"
 #include "app/flatness_dialog_template.h"
 #include "app/scope_chooser_dlg.h"
@@ -82,8 +83,11 @@ enum Action {
   kActionCount
 };
 
-constexpr std::array<int, 5> kSliderIds{1002, 1003, 1004, 1005, 1006};
-constexpr std::array<int, 9> kCheckBoxIds{1023, 1025, 1031, 1024, 1026, 1028, 1029, 1030, 1061};
+constexpr std::array<int, 5> kSliderIds{kBitrateSlider, kRisetimeSlider, kBandwidthSlider,
+                                        kRolloffSlider, kGroupDelaySlider};
+constexpr std::array<int, 9> kCheckBoxIds{
+    kTimeGridCheck, kTimeInputCheck,     kTimeOutputCheck,     kFreqGridCheck,   kMagnitudeCheck,
+    kPhaseCheck,    kInputSpectrumCheck, kOutputSpectrumCheck, kPrintColorsCheck};
 
 }  // namespace
 
@@ -128,12 +132,12 @@ class SimulatorDlgSoakTest : public QObject {
 
     // Still redrawing: a parameter change shows in the next frames (of the traces,
     // which the random clicks may have hidden).
-    for (int id : {1025, 1031})
+    for (int id : {kTimeInputCheck, kTimeOutputCheck})
       if (!FindControl<QAbstractButton>(dialog.Client(), id)->isChecked())
         FindControl<QAbstractButton>(dialog.Client(), id)->click();
     CTimeDomainView* view = dialog.TimeView();
     const QImage oldFrame = view->grabFramebuffer();
-    auto* bitrate = FindControl<QSlider>(dialog.Client(), 1002);
+    auto* bitrate = FindControl<QSlider>(dialog.Client(), kBitrateSlider);
     bitrate->setValue(bitrate->value() < 500 ? 900 : 100);
     const int ticks = view->TickCount();
     QTRY_VERIFY_WITH_TIMEOUT(view->TickCount() >= ticks + 2, 5000);
@@ -143,7 +147,7 @@ class SimulatorDlgSoakTest : public QObject {
   }
 
  private:
-  static constexpr long kRssGrowthBoundKb = 16 * 1024;
+  static constexpr long kRssGrowthBoundKb = 16 * kFreqGridCheck;
   static constexpr QSize kLargestGrowth{400, 300};
 
   // Memory depends on the state (table sizes, window and pane sizes, dialogs open):
@@ -151,13 +155,15 @@ class SimulatorDlgSoakTest : public QObject {
   long SettledResidentKilobytes() {
     QWidget* client = window->Client();
     window->resize(window->minimumSize() + kLargestGrowth);
-    FindControl<QSpinBox>(client, 1053)->setValue(8);
-    if (!window->Engine().show3BitCells.value) FindControl<QPushButton>(client, 1058)->click();
-    if (!window->FlatnessDialog()) FindControl<QAbstractButton>(client, 1048)->click();
-    if (!window->ChooserDialog()) FindControl<QAbstractButton>(client, 1055)->click();
+    FindControl<QSpinBox>(client, kSamplesPerBitSpin)->setValue(8);
+    if (!window->Engine().show3BitCells.value)
+      FindControl<QPushButton>(client, kBitCellButton)->click();
+    if (!window->FlatnessDialog()) FindControl<QAbstractButton>(client, kFlatnessToggle)->click();
+    if (!window->ChooserDialog()) FindControl<QAbstractButton>(client, kChooserToggle)->click();
     // Every layer drawn: the GL driver's buffers grow with the vertices of a frame.
     for (int id : kCheckBoxIds)
-      if (auto* box = FindControl<QAbstractButton>(client, id); box->isChecked() != (id != 1061))
+      if (auto* box = FindControl<QAbstractButton>(client, id);
+          box->isChecked() != (id != kPrintColorsCheck))
         box->click();
     const int ticks = window->TimeView()->TickCount();
     (void)QTest::qWaitFor([&] { return window->TimeView()->TickCount() >= ticks + 3; }, 5000);
@@ -190,13 +196,13 @@ class SimulatorDlgSoakTest : public QObject {
       }
       case kKeyOnSlider: {
         auto* slider = FindControl<QSlider>(client, kSliderIds[Uniform(0, 4)]);
-        const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
-                                Qt::Key_Home, Qt::Key_End};
+        const Qt::Key keys[] = {Qt::Key_Up,       Qt::Key_Down, Qt::Key_PageUp,
+                                Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
         QTest::keyClick(slider, keys[Uniform(0, 5)]);
         break;
       }
       case kSpin:
-        FindControl<QSpinBox>(client, 1053)->setValue(Uniform(4, 8));
+        FindControl<QSpinBox>(client, kSamplesPerBitSpin)->setValue(Uniform(4, 8));
         break;
       case kPreset:
         PickPreset();
@@ -205,18 +211,19 @@ class SimulatorDlgSoakTest : public QObject {
         ChangeFlatness();
         break;
       case kToggleSideDialog:
-        FindControl<QAbstractButton>(client, Uniform(0, 1) ? 1048 : 1055)->click();
+        FindControl<QAbstractButton>(client, Uniform(0, 1) ? kFlatnessToggle : kChooserToggle)
+            ->click();
         break;
       case kBitCells:
-        FindControl<QPushButton>(client, 1058)->click();
+        FindControl<QPushButton>(client, kBitCellButton)->click();
         break;
       case kCheckBox:
         FindControl<QAbstractButton>(client, kCheckBoxIds[Uniform(0, 8)])->click();
         break;
       case kResize: {
         const QSize least = window->minimumSize();
-        window->resize(least + QSize(Uniform(0, kLargestGrowth.width()),
-                                   Uniform(0, kLargestGrowth.height())));
+        window->resize(
+            least + QSize(Uniform(0, kLargestGrowth.width()), Uniform(0, kLargestGrowth.height())));
         break;
       }
       case kActionCount:
@@ -225,14 +232,16 @@ class SimulatorDlgSoakTest : public QObject {
   }
 
   void PickPreset() {
-    if (!window->ChooserDialog()) FindControl<QAbstractButton>(window->Client(), 1055)->click();
+    if (!window->ChooserDialog())
+      FindControl<QAbstractButton>(window->Client(), kChooserToggle)->click();
     CScopeChooserDlg* chooser = window->ChooserDialog();
     const int pick = Uniform(0, 8);
     (pick == 8 ? chooser->CustomButton() : chooser->PresetButton(pick))->click();
   }
 
   void ChangeFlatness() {
-    if (!window->FlatnessDialog()) FindControl<QAbstractButton>(window->Client(), 1048)->click();
+    if (!window->FlatnessDialog())
+      FindControl<QAbstractButton>(window->Client(), kFlatnessToggle)->click();
     CErrorAdjustDlg* flatness = window->FlatnessDialog();
     if (Uniform(0, 9) == 0) {
       flatness->findChild<QPushButton*>(ControlName(kZeroAllId))->click();
@@ -243,7 +252,7 @@ class SimulatorDlgSoakTest : public QObject {
   }
 
   QString CountsText() const {
-    const char* names[] = {"slider",   "key",      "spin",      "preset", "flatness",
+    const char* names[] = {"slider",      "key",       "spin",      "preset", "flatness",
                            "side dialog", "bit cells", "check box", "resize"};
     QStringList parts;
     for (int a = 0; a < kActionCount; ++a) parts << QString("%1 %2").arg(names[a]).arg(counts[a]);

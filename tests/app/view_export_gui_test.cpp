@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "app/dialog_builder.h"
+#include "app/main_dialog_template.h"
 #include "app/simulator_app.h"
 #include "app/simulator_dlg.h"
 #include "app/surface_format.h"
@@ -37,12 +38,13 @@ int Count(const QImage& image, QRgb color) {
   return n;
 }
 
+// The texts as shown, without the mnemonic marks.
 QStringList FileMenuTexts(QWidget& dialog) {
   QStringList texts;
   for (QAction* menu : dialog.findChild<QMenuBar*>()->actions())
-    if (menu->text() == "File")
+    if (menu->text().remove('&') == "File")
       for (QAction* action : menu->menu()->actions())
-        texts << (action->isSeparator() ? QString("-") : action->text());
+        texts << (action->isSeparator() ? QString("-") : action->text().remove('&'));
   return texts;
 }
 
@@ -89,8 +91,8 @@ class ViewExportTest : public QObject {
 
   void exportFollowsTheCheckBoxes() {
     QTemporaryDir dir;
-    FindControl<QAbstractButton>(dialog->Client(), 1025)->click();  // input bit pattern off
-    FindControl<QAbstractButton>(dialog->Client(), 1061)->click();  // print colours on
+    FindControl<QAbstractButton>(dialog->Client(), kTimeInputCheck)->click();  // input bit pattern off
+    FindControl<QAbstractButton>(dialog->Client(), kPrintColorsCheck)->click();  // print colours on
     QVERIFY(ExportView(*dialog->TimeView(), dir.filePath("t.png"), ExportFormat::Png));
     const QImage image(dir.filePath("t.png"));
     QCOMPARE(Count(image, kOrange), 0);

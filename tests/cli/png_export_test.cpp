@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QFile>
 #include <QImage>
 #include <chrono>
 #include <cmath>
@@ -49,7 +50,7 @@ bool ContainsColour(const QImage& image, RgbColor colour) {
 TEST_F(TovanCliPng, BothViewsAtTheSizeAskedWithTheirTraceColours) {
   const cli_test::ProcessResult run =
       RunCli({"--png-time", Path("time.png"), "--png-freq", Path("freq.png"), "--width", "640",
-              "--height", "360"});
+              "--height", "360", "--bare"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "");
@@ -68,11 +69,57 @@ TEST_F(TovanCliPng, BothViewsAtTheSizeAskedWithTheirTraceColours) {
 }
 
 TEST_F(TovanCliPng, DefaultSizeAndTogetherWithTheDocument) {
-  const cli_test::ProcessResult run = RunCli({"--png-time", Path("t.png"), "--json"});
+  const cli_test::ProcessResult run = RunCli({"--png-time", Path("t.png"), "--json", "--bare"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_TRUE(nlohmann::json::parse(run.out).contains("outputTraces"));
   EXPECT_EQ(QImage(QString::fromStdString(Path("t.png"))).size(), QSize(800, 500));
   EXPECT_FALSE(std::filesystem::exists(Path("f.png")));
+}
+
+// Where `part` lies in `whole` pixel for pixel, or (-1, -1).
+QPoint PlaceOf(const QImage& part, const QImage& whole) {
+  for (int y = 0; y + part.height() <= whole.height(); ++y)
+    for (int x = 0; x + part.width() <= whole.width(); ++x) {
+      bool same = true;
+      for (int row = 0; same && row < part.height(); ++row)
+        for (int column = 0; same && column < part.width(); ++column)
+          same = whole.pixel(x + column, y + row) == part.pixel(column, row);
+      if (same) return {x, y};
+    }
+  return {-1, -1};
+}
+
+// Without --bare the picture is a report figure: the bare picture unchanged, with
+// dark axis labels, legend and title on white around it; SVG for a .svg file.
+TEST_F(TovanCliPng, FiguresCarryTheBarePictureWithAxesAround) {
+  const cli_test::ProcessResult bare = RunCli({"--png-time", Path("bare.png"), "--width", "320",
+                                               "--height", "200", "--bare", "--bitrate", "5"});
+  const cli_test::ProcessResult figure =
+      RunCli({"--png-time", Path("figure.png"), "--png-freq", Path("figure.svg"), "--width", "320",
+              "--height", "200", "--bitrate", "5"});
+  ASSERT_EQ(bare.exitCode, 0) << bare.err;
+  ASSERT_EQ(figure.exitCode, 0) << figure.err;
+  EXPECT_EQ(figure.out + figure.err, "");
+  const QImage plot(QString::fromStdString(Path("bare.png")), "PNG");
+  const QImage whole(QString::fromStdString(Path("figure.png")), "PNG");
+  ASSERT_GT(whole.width(), plot.width());
+  ASSERT_GT(whole.height(), plot.height());
+  const QPoint at = PlaceOf(plot.convertToFormat(QImage::Format_RGB32),
+                            whole.convertToFormat(QImage::Format_RGB32));
+  ASSERT_NE(at, QPoint(-1, -1)) << "the bare picture is not in the figure";
+  // Labels left of the plot and under it, white around them.
+  int dark = 0;
+  for (int y = at.y(); y < at.y() + plot.height(); ++y)
+    for (int x = 0; x < at.x(); ++x) dark += qGray(whole.pixel(x, y)) < 100;
+  EXPECT_GT(dark, 20);
+  EXPECT_EQ(whole.pixel(0, 0), qRgb(255, 255, 255));
+  // The frequency figure as SVG: text for its axes, its legend and its title line.
+  QFile svg(QString::fromStdString(Path("figure.svg")));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  const QString document = QString::fromUtf8(svg.readAll());
+  for (const char* text : {"Frequency (GHz)", "Phase (deg)", "Scope magnitude (dB)", "5.000 Gbps",
+                           "Mardel Tidewell 6 GHz"})
+    EXPECT_TRUE(document.contains(text)) << text;
 }
 
 TEST_F(TovanCliPng, AnUnwritableFileExitsWithOne) {

@@ -18,7 +18,7 @@ Vector Values(const std::vector<double>& values) {
 
 SampleTable Table(const std::vector<double>& x, const std::vector<double>& y) { return {Values(x), Values(y)}; }
 
-// A model given by two functions of (x, parameters), using the default slots.
+// A model given by two functions of (x, parameters), using the default whole-vector operations.
 class FunctionModel final : public LeastSquaresFitter {
  public:
   using ModelFunction = std::function<double(double, const Vector&)>;
@@ -51,7 +51,7 @@ FunctionModel Exponential() {
                        });
 }
 
-TEST(LeastSquaresFitterTest, DefaultSlotsEvaluateTheModelAtEveryAbscissa) {
+TEST(LeastSquaresFitterTest, DefaultOperationsEvaluateTheModelAtEveryAbscissa) {
   FunctionModel line = Line();
   line.SetUp(Values({2, 3}), Table({0, 1, 4}, {0, 0, 0}), 0.0);
   const Linearization l = line.Linearize();

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace tovan {
+
+// A value the user typed into a binding's box, in the box's displayed units.
+
+// The number, or (problem not empty) one line saying why the text cannot be used.
+struct TypedValue {
+  double value = 0.0;
+  std::string problem;
+};
+
+// Reads `text` as a decimal number (a point as the decimal mark whatever the locale,
+// blanks around it and a leading '+' allowed, an exponent allowed) and checks it
+// against lowest ... highest (ends included). Problems read, for example,
+// "\"abc\" is not a number" and "7 is outside 1 to 6".
+TypedValue ReadTypedValue(const std::string& text, double lowest, double highest);
+
+// The position in first ... last whose value lies nearest x, the lower position on a
+// tie: a value snapped to a control's grid by the arithmetic of its own positions.
+int NearestPosition(double x, int first, int last, const std::function<double(int)>& valueAt);
+
+}  // namespace tovan
