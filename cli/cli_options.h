@@ -6,14 +6,23 @@
 
 #include "cli/sweep_spec.h"
 #include "engine/scope_preset_table.h"
+#include "setup/setup.h"
 
 namespace tovan {
 
 // What one command line asks for, in the units the controls show (ps for risetime
 // and group delay). Absent values leave the engine's cell as the preset (or the
 // engine default) left it.
+// Two setup files whose eyes --compare sets side by side.
+struct SetupPair {
+  Setup a;
+  Setup b;
+};
+
 struct CliOptions {
-  bool applyPreset = true;  // false with --no-preset
+  // --setup: written into the engine first; the options given after it override it.
+  std::optional<Setup> setup;
+  bool applyPreset = true;  // false with --no-preset, and with --setup unless --preset follows it
   int preset = 0;
   std::optional<double> bitrateGbps;
   std::optional<double> risetimePs;
@@ -32,6 +41,8 @@ struct CliOptions {
   std::optional<std::string> pngFreqPath;
   int pngWidth = 800;  // pixels
   int pngHeight = 500;
+  std::optional<std::string> saveSetupPath;  // --save-setup
+  std::optional<SetupPair> compare;
 };
 
 }  // namespace tovan
