@@ -95,6 +95,8 @@ void CSimulatorDlg::OnInitDialog() {
 void CSimulatorDlg::BuildMenu() {
   menu = new QMenuBar(this);
   QMenu* file = menu->addMenu("File");
+  AddSetupMenuEntries(file);
+  AddReferenceMenuEntries(file);
   file->addAction("Export Time View…", this, [this] {
     RunExportViewCommand(this, *timeView, "Export Time View");
   });

@@ -2,6 +2,7 @@
 
 #include "plot/engine_view_frames.h"
 #include "plot/plot_export.h"
+#include "plot/reference_frames.h"
 
 namespace tovan {
 
@@ -25,7 +26,10 @@ FreqViewStyle CFreqDomainView::Style() const {
   return style;
 }
 
-PlotFrame CFreqDomainView::BuildFrame() { return FreqViewFrame(*engine, Style(), Extent()); }
+PlotFrame CFreqDomainView::BuildFrame() {
+  if (reference) return FreqViewFrameWithReference(*engine, *reference, Style(), Extent());
+  return FreqViewFrame(*engine, Style(), Extent());
+}
 
 void CFreqDomainView::Render() { DrawFrame(BuildFrame()); }
 
