@@ -66,8 +66,9 @@ class ViewExportTest : public QObject {
 
   void fileMenuListsTheExportsBeforeExit() {
     QCOMPARE(FileMenuTexts(*dialog),
-             QStringList({"Export Time View…", "Export Frequency View…", "Export Data…", "-",
-                          "Exit"}));
+             QStringList({"Open Setup...", "Save Setup...", "-", "Hold as Reference",
+                          "Clear Reference", "-", "Export Time View…", "Export Frequency View…",
+                          "Export Data…", "-", "Exit"}));
   }
 
   void pngAtThePaneSizeAndTwiceIt() {
