@@ -68,8 +68,7 @@ void CSimulatorDlg::LoadSetup(const Setup& setup) {
   app->presetIndex = setup.preset;
   for (auto* binding : {bitrateBinding.get(), bandwidthBinding.get(), rolloffBinding.get()})
     binding->Refresh();
-  for (auto* binding :
-       {risetimeBinding.get(), groupDelayBinding.get(), samplesPerBitBinding.get()})
+  for (auto* binding : {risetimeBinding.get(), groupDelayBinding.get(), samplesPerBitBinding.get()})
     binding->Refresh();
   if (flatnessDlg) flatnessDlg->RefreshBindings();
   if (chooserDlg && setup.preset == kCustomPreset) chooserDlg->ShowCustomSelected();
@@ -78,11 +77,9 @@ void CSimulatorDlg::LoadSetup(const Setup& setup) {
   bitCellButton->setText(setup.threeCells ? "Show 1 Bit Cell" : "Show 3 Bit Cells");
   const SetupViews& views = setup.views;
   const std::pair<int, bool> boxes[] = {
-      {1023, views.timeGrid},          {1025, views.timeInput},
-      {1031, views.timeOutput},        {1024, views.freqGrid},
-      {1026, views.freqMagnitude},     {1028, views.freqPhase},
-      {1029, views.freqInputSpectrum}, {1030, views.freqOutputSpectrum},
-      {1061, views.printColors},
+      {1023, views.timeGrid},          {1025, views.timeInput},          {1031, views.timeOutput},
+      {1024, views.freqGrid},          {1026, views.freqMagnitude},      {1028, views.freqPhase},
+      {1029, views.freqInputSpectrum}, {1030, views.freqOutputSpectrum}, {1061, views.printColors},
   };
   // Set as a click would, without one: the flags follow through OnCheckBox.
   for (const auto& [id, checked] : boxes) {

@@ -16,7 +16,8 @@ Setup EffectiveSetup(const CliOptions& options) {
   else if (options.setup)
     preset = options.setup->preset;
   if (preset != kCustomPreset && !EngineHoldsPreset(*engine, preset)) preset = kCustomPreset;
-  Setup setup = SetupFromEngine(*engine, preset, options.setup ? options.setup->views : SetupViews{});
+  Setup setup =
+      SetupFromEngine(*engine, preset, options.setup ? options.setup->views : SetupViews{});
   if (options.setup) {
     setup.response = options.setup->response;
     setup.statEye = options.setup->statEye;

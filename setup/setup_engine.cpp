@@ -16,8 +16,7 @@ void WriteScope(SignalEngine& engine, const Setup& setup) {
   engine.bandwidth.Write(setup.bandwidthGhz);
   engine.rolloff.Write(setup.rolloffDbPerDecade);
   engine.groupDelay.Write(NsFromPs(setup.groupDelayPs));
-  for (int k = 0; k < kFlatnessLevelCount; ++k)
-    engine.flatnessLevels[k].Write(setup.flatnessDb[k]);
+  for (int k = 0; k < kFlatnessLevelCount; ++k) engine.flatnessLevels[k].Write(setup.flatnessDb[k]);
 }
 
 }  // namespace

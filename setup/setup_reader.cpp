@@ -3,9 +3,9 @@
 #include <cmath>
 #include <fstream>
 #include <functional>
-#include <span>
 #include <nlohmann/json.hpp>
 #include <set>
+#include <span>
 #include <vector>
 
 #include "document/number_format.h"
@@ -26,27 +26,27 @@ struct Bounds {
 };
 
 constexpr Bounds kBitrate{kControlRanges.bitrate.min, kControlRanges.bitrate.max, "Gbps"};
-constexpr Bounds kRisetime{double(kControlRanges.risetime.min),
-                           double(kControlRanges.risetime.max), "ps"};
+constexpr Bounds kRisetime{double(kControlRanges.risetime.min), double(kControlRanges.risetime.max),
+                           "ps"};
 constexpr Bounds kBandwidth{kControlRanges.bandwidth.min, kControlRanges.bandwidth.max, "GHz"};
 constexpr Bounds kRolloff{kControlRanges.rolloff.min, kControlRanges.rolloff.max, "dB/decade"};
 constexpr Bounds kGroupDelay{double(kControlRanges.groupDelay.min),
                              double(kControlRanges.groupDelay.max), "ps"};
-constexpr Bounds kFlatnessLevel{kControlRanges.flatnessLevel.min,
-                                kControlRanges.flatnessLevel.max, "dB"};
+constexpr Bounds kFlatnessLevel{kControlRanges.flatnessLevel.min, kControlRanges.flatnessLevel.max,
+                                "dB"};
 
 constexpr std::string_view kCustom = "custom";
 constexpr double kMaxBer = 0.5;
 constexpr std::size_t kLongestQuotedValue = 40;
 
 using Keys = std::span<const std::string_view>;
-constexpr std::string_view kTopKeys[] = {"tovanSetup", "preset",     "bitrate",  "risetime",
-                           "samplesPerBit", "bandwidth", "rolloff", "groupDelay",
-                           "flatness",   "threeCells", "views"};
+constexpr std::string_view kTopKeys[] = {"tovanSetup",    "preset",     "bitrate", "risetime",
+                                         "samplesPerBit", "bandwidth",  "rolloff", "groupDelay",
+                                         "flatness",      "threeCells", "views"};
 constexpr std::string_view kOptionalTopKeys[] = {"response", "statEye"};
-constexpr std::string_view kViewKeys[] = {"timeGrid",  "timeInput",         "timeOutput",
-                            "freqGrid",  "freqMagnitude",     "freqPhase",
-                            "freqInputSpectrum", "freqOutputSpectrum", "printColors"};
+constexpr std::string_view kViewKeys[] = {"timeGrid",          "timeInput",          "timeOutput",
+                                          "freqGrid",          "freqMagnitude",      "freqPhase",
+                                          "freqInputSpectrum", "freqOutputSpectrum", "printColors"};
 constexpr std::string_view kResponseKeys[] = {"file", "mode"};
 constexpr std::string_view kStatEyeKeys[] = {"rj", "dj", "noise", "ber"};
 constexpr std::string_view kResponseModes[] = {"replace", "cascade"};
@@ -74,8 +74,8 @@ class RepeatedKeyFinder {
   bool operator()(int /*depth*/, Json::parse_event_t event, Json& parsed) {
     if (event == Json::parse_event_t::object_start) seen_.emplace_back();
     if (event == Json::parse_event_t::object_end) seen_.pop_back();
-    if (event == Json::parse_event_t::key && !seen_.back().insert(parsed.get<std::string>()).second &&
-        repeated_.empty())
+    if (event == Json::parse_event_t::key &&
+        !seen_.back().insert(parsed.get<std::string>()).second && repeated_.empty())
       repeated_ = parsed.get<std::string>();
     return true;
   }
@@ -166,13 +166,14 @@ bool SetupParser::ReadBool(const Json& object, std::string_view key, bool& targe
 
 bool SetupParser::ReadPreset(const Json& root, int& target) {
   const Json& value = root["preset"];
-  const std::string allowed = " (allowed: 0 to " + std::to_string(kPresetCount - 1) +
-                              " or \"" + std::string(kCustom) + "\")";
+  const std::string allowed = " (allowed: 0 to " + std::to_string(kPresetCount - 1) + " or \"" +
+                              std::string(kCustom) + "\")";
   if (value.is_string() && value.get<std::string>() == kCustom) {
     target = kCustomPreset;
     return true;
   }
-  if (!value.is_number_integer()) return Fail("preset", Shown(value) + " is not a preset" + allowed);
+  if (!value.is_number_integer())
+    return Fail("preset", Shown(value) + " is not a preset" + allowed);
   const long long preset = value.get<long long>();
   if (preset < 0 || preset >= kPresetCount)
     return Fail("preset", Shown(value) + " is out of range" + allowed);
@@ -194,8 +195,7 @@ bool SetupParser::ReadSamplesPerBit(const Json& root, int& target) {
   return Fail("samplesPerBit", Shown(value) + " is not allowed (allowed: " + allowed + ")");
 }
 
-bool SetupParser::ReadFlatness(const Json& root,
-                               std::array<double, kFlatnessLevelCount>& target) {
+bool SetupParser::ReadFlatness(const Json& root, std::array<double, kFlatnessLevelCount>& target) {
   const Json& value = root["flatness"];
   const std::string allowed = " (allowed: " + std::to_string(kFlatnessLevelCount) +
                               " levels, each " + Allowed(kFlatnessLevel) + ")";
@@ -276,7 +276,8 @@ bool SetupParser::ReadResponse(const Json& root, std::optional<ResponseSetup>& r
   const Json& mode = object["mode"];
   const bool known = mode.is_string() && Contains(kResponseModes, mode.get<std::string>());
   if (!known)
-    return Fail("response.mode", Shown(mode) + " is not a mode (allowed: \"replace\", \"cascade\")");
+    return Fail("response.mode",
+                Shown(mode) + " is not a mode (allowed: \"replace\", \"cascade\")");
   const std::filesystem::path path(file.get<std::string>());
   const std::filesystem::path resolved = path.is_absolute() ? path : folder_ / path;
   response = ResponseSetup{resolved.lexically_normal().string(), mode.get<std::string>()};

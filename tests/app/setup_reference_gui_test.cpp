@@ -78,8 +78,9 @@ std::vector<std::vector<float>> ReferencePictures(const ReferenceTraces& traces)
   const PlotExtent extent{400.0f, 250.0f};
   auto pictures = Vertices(TimeDomainFrame(traces.input, traces.output, {}, false, extent));
   const FreqDomainTraces freq{traces.magnitude, traces.phase, traces.outputSpectrum,
-                             traces.inputSpectrum};
-  for (auto& stroke : Vertices(FreqDomainFrame(freq, {}, false, extent))) pictures.push_back(stroke);
+                              traces.inputSpectrum};
+  for (auto& stroke : Vertices(FreqDomainFrame(freq, {}, false, extent)))
+    pictures.push_back(stroke);
   return pictures;
 }
 
@@ -141,11 +142,21 @@ class SetupReferenceTest : public QObject {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("key");
-    QTest::newRow("range") << "\"risetime\": 120" << "\"risetime\": 601" << "\"risetime\"";
-    QTest::newRow("type") << "\"threeCells\": true" << "\"threeCells\": 1" << "\"threeCells\"";
-    QTest::newRow("unknown") << "\"rolloff\"" << "\"rollof\"" << "\"rollof\"";
-    QTest::newRow("levels") << "[0.5, -1," << "[-1," << "\"flatness\"";
-    QTest::newRow("truncated") << "\"views\"" << "" << "not valid JSON";
+    QTest::newRow("range") << "\"risetime\": 120"
+                           << "\"risetime\": 601"
+                           << "\"risetime\"";
+    QTest::newRow("type") << "\"threeCells\": true"
+                          << "\"threeCells\": 1"
+                          << "\"threeCells\"";
+    QTest::newRow("unknown") << "\"rolloff\""
+                             << "\"rollof\""
+                             << "\"rollof\"";
+    QTest::newRow("levels") << "[0.5, -1,"
+                            << "[-1,"
+                            << "\"flatness\"";
+    QTest::newRow("truncated") << "\"views\""
+                               << ""
+                               << "not valid JSON";
   }
 
   void refusedFileChangesNothing() {
@@ -188,8 +199,8 @@ class SetupReferenceTest : public QObject {
     const ReferenceTraces traces = dialog->Reference()->traces;
     const EyeComparison figures = dialog->Reference()->figures;
     QVERIFY(dialog->TimeView()->BuildFrame().strokes.size() > plainTime.strokes.size());
-    for (const auto& [id, position] : {std::pair{1002, 100}, {1003, 300}, {1004, 120},
-                                       {1005, 10}, {1006, 500}})
+    for (const auto& [id, position] :
+         {std::pair{1002, 100}, {1003, 300}, {1004, 120}, {1005, 10}, {1006, 500}})
       FindControl<QSlider>(client, id)->setValue(position);
     FindControl<QSpinBox>(client, 1053)->stepUp();
     FindControl<QPushButton>(client, 1058)->click();
@@ -206,8 +217,8 @@ class SetupReferenceTest : public QObject {
     dialog->ClearReference();
     QVERIFY(dialog->Reference() == nullptr);
     QVERIFY(dialog->Readout()->text().endsWith("(input / scope-affected)"));
-    const PlotFrame now = TimeViewFrame(dialog->Engine(), dialog->TimeView()->Style(),
-                                        dialog->TimeView()->Extent());
+    const PlotFrame now =
+        TimeViewFrame(dialog->Engine(), dialog->TimeView()->Style(), dialog->TimeView()->Extent());
     QVERIFY(Vertices(dialog->TimeView()->BuildFrame()) == Vertices(now));
   }
 

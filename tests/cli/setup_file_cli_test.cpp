@@ -22,9 +22,8 @@ class SetupFileCli : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_ = fs::temp_directory_path() /
-              ("tovan_setup_cli_" + std::string(::testing::UnitTest::GetInstance()
-                                                    ->current_test_info()
-                                                    ->name()));
+              ("tovan_setup_cli_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::create_directories(folder_);
   }
   void TearDown() override { fs::remove_all(folder_); }
@@ -105,8 +104,8 @@ TEST_F(SetupFileCli, SetupEqualsTheEquivalentOptions) {
 }
 
 TEST_F(SetupFileCli, SaveOpenSaveGivesTheSameBytesAndRunsAsUsual) {
-  const std::vector<std::string> options = {"--preset", "3", "--bandwidth", "7.7", "--risetime",
-                                            "123", "--metrics"};
+  const std::vector<std::string> options = {"--preset",   "3",   "--bandwidth", "7.7",
+                                            "--risetime", "123", "--metrics"};
   std::vector<std::string> saving = options;
   saving.insert(saving.end(), {"--save-setup", Path("first.json")});
   EXPECT_EQ(Output(saving), Output(options));
@@ -153,8 +152,8 @@ TEST_F(SetupFileCli, BadFilesExitTwoWithOneLineAndNothingOnStdout) {
   };
   const std::string good = Write("good.json", text);
   const std::string outOfRange = Write("range.json", edited("\"bitrate\": 5", "\"bitrate\": 9"));
-  const std::string withResponse = Write(
-      "response.json", edited("\"threeCells\"",
+  const std::string withResponse =
+      Write("response.json", edited("\"threeCells\"",
                                     "\"response\": {\"file\": \"x.s2p\", \"mode\": \"replace\"}, "
                                     "\"threeCells\""));
   const struct {

@@ -45,8 +45,9 @@ tovan::Setup WithOptionalBlocks(std::string responseFile) {
 }
 
 TEST(SetupFile, TextReadsBackToTheSameSetupAndTheSameBytes) {
-  const tovan::Setup setups[] = {tovan::Setup{}, OddSetup(), WithOptionalBlocks("/projects/eyes/s/probe.s2p"),
-                          WithOptionalBlocks("/elsewhere/probe.s2p")};
+  const tovan::Setup setups[] = {tovan::Setup{}, OddSetup(),
+                                 WithOptionalBlocks("/projects/eyes/s/probe.s2p"),
+                                 WithOptionalBlocks("/elsewhere/probe.s2p")};
   for (const tovan::Setup& setup : setups) {
     const std::string text = SetupText(setup, kFolder);
     const SetupReading reading = ParseSetup(text, "a.json", kFolder);
@@ -67,9 +68,9 @@ TEST(SetupFile, ResponseFileIsRelativeOnlyBelowTheSetupsFolder) {
 }
 
 fs::path TemporaryFolder() {
-  const fs::path folder = fs::temp_directory_path() /
-                          ("tovan_setup_test_" + std::to_string(::testing::UnitTest::GetInstance()
-                                                                    ->random_seed()));
+  const fs::path folder =
+      fs::temp_directory_path() /
+      ("tovan_setup_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
   fs::create_directories(folder);
   return folder;
 }
@@ -122,30 +123,49 @@ TEST(SetupFile, BadFilesAreRefusedNamingTheFileAndTheKey) {
       {SetupText(tovan::Setup{}, kFolder).substr(0, 120), "is not valid JSON"},
       {"[1, 2]", "is not a setup (the text is not a JSON object)"},
       {"{\"bitrate\": 3}", "no \"tovanSetup\" key"},
-      {Edited("\"tovanSetup\": 1", "\"tovanSetup\": 2"), "\"tovanSetup\": version 2 was written by a newer"},
-      {Edited("\"tovanSetup\": 1", "\"tovanSetup\": \"1\""), "\"tovanSetup\": \"1\" is not a setup version"},
+      {Edited("\"tovanSetup\": 1", "\"tovanSetup\": 2"),
+       "\"tovanSetup\": version 2 was written by a newer"},
+      {Edited("\"tovanSetup\": 1", "\"tovanSetup\": \"1\""),
+       "\"tovanSetup\": \"1\" is not a setup version"},
       {Edited("\"bitrate\"", "\"bitRate\""), "\"bitRate\": is not a setup key"},
-      {Edited("\"preset\": 0,", "\"preset\": 0, \"preset\": 1,"), "\"preset\": is given more than once"},
+      {Edited("\"preset\": 0,", "\"preset\": 0, \"preset\": 1,"),
+       "\"preset\": is given more than once"},
       {Edited("  \"risetime\": 55,\n", ""), "\"risetime\": is missing"},
-      {Edited("\"bitrate\": 3.125", "\"bitrate\": \"3.125\""), "\"bitrate\": \"3.125\" is not a number"},
-      {Edited("\"bitrate\": 3.125", "\"bitrate\": 6.5"), "\"bitrate\": 6.5 is out of range (allowed: 1 to 6 Gbps)"},
+      {Edited("\"bitrate\": 3.125", "\"bitrate\": \"3.125\""),
+       "\"bitrate\": \"3.125\" is not a number"},
+      {Edited("\"bitrate\": 3.125", "\"bitrate\": 6.5"),
+       "\"bitrate\": 6.5 is out of range (allowed: 1 to 6 Gbps)"},
       {Edited("\"risetime\": 55", "\"risetime\": 9"), "\"risetime\": 9 is out of range"},
-      {Edited("\"samplesPerBit\": 32", "\"samplesPerBit\": 48"), "\"samplesPerBit\": 48 is not allowed (allowed: 16, 32, 64, 128, 256)"},
-      {Edited("\"samplesPerBit\": 32", "\"samplesPerBit\": 32.0"), "\"samplesPerBit\": 32.0 is not allowed"},
+      {Edited("\"samplesPerBit\": 32", "\"samplesPerBit\": 48"),
+       "\"samplesPerBit\": 48 is not allowed (allowed: 16, 32, 64, 128, 256)"},
+      {Edited("\"samplesPerBit\": 32", "\"samplesPerBit\": 32.0"),
+       "\"samplesPerBit\": 32.0 is not allowed"},
       {Edited("\"preset\": 0", "\"preset\": 8"), "\"preset\": 8 is out of range"},
       {Edited("\"preset\": 0", "\"preset\": \"Custom\""), "\"preset\": \"Custom\" is not a preset"},
       {Edited("\"bandwidth\": 6", "\"bandwidth\": 7"), "\"bandwidth\": 7 is not preset 0's 6"},
       {Edited("\"rolloff\": 300", "\"rolloff\": 500"), "\"rolloff\": 500 is out of range"},
-      {Edited("\"groupDelay\": -32", "\"groupDelay\": -301"), "\"groupDelay\": -301 is out of range"},
-      {Edited("[0, 0, 0, 0.5, 0.5, 1, 1, 0, 0, 0]", "[0, 0, 0, 0.5, 0.5, 1, 1, 0, 0]"), "\"flatness\": has 9 levels, not 10"},
+      {Edited("\"groupDelay\": -32", "\"groupDelay\": -301"),
+       "\"groupDelay\": -301 is out of range"},
+      {Edited("[0, 0, 0, 0.5, 0.5, 1, 1, 0, 0, 0]", "[0, 0, 0, 0.5, 0.5, 1, 1, 0, 0]"),
+       "\"flatness\": has 9 levels, not 10"},
       {Edited("[0, 0, 0, 0.5", "[0, 0, 0, 5.5"), "\"flatness\": level 4 5.5 is out of range"},
       {Edited("[0, 0, 0, 0.5", "[0, 0, 0, null"), "\"flatness\": level 4 null is not a number"},
-      {Edited("\"threeCells\": false", "\"threeCells\": 0"), "\"threeCells\": 0 is not true or false"},
-      {Edited("\"timeGrid\": true", "\"timeGrid\": \"yes\""), "\"views.timeGrid\": \"yes\" is not true or false"},
+      {Edited("\"threeCells\": false", "\"threeCells\": 0"),
+       "\"threeCells\": 0 is not true or false"},
+      {Edited("\"timeGrid\": true", "\"timeGrid\": \"yes\""),
+       "\"views.timeGrid\": \"yes\" is not true or false"},
       {Edited("\"printColors\"", "\"printColours\""), "\"views.printColours\": is not a setup key"},
-      {Edited("\"threeCells\": false", "\"threeCells\": false, \"response\": {\"file\": \"a.s2p\", \"mode\": \"swap\"}"), "\"response.mode\": \"swap\" is not a mode"},
-      {Edited("\"threeCells\": false", "\"threeCells\": false, \"statEye\": {\"rj\": 1, \"dj\": 0, \"noise\": 0, \"ber\": 0.7}"), "\"statEye.ber\": 0.7 is out of range"},
-      {Edited("\"threeCells\": false", "\"threeCells\": false, \"statEye\": {\"rj\": -1, \"dj\": 0, \"noise\": 0, \"ber\": 1e-12}"), "\"statEye.rj\": -1 is out of range"},
+      {Edited("\"threeCells\": false",
+              "\"threeCells\": false, \"response\": {\"file\": \"a.s2p\", \"mode\": \"swap\"}"),
+       "\"response.mode\": \"swap\" is not a mode"},
+      {Edited("\"threeCells\": false",
+              "\"threeCells\": false, \"statEye\": {\"rj\": 1, \"dj\": 0, \"noise\": 0, \"ber\": "
+              "0.7}"),
+       "\"statEye.ber\": 0.7 is out of range"},
+      {Edited("\"threeCells\": false",
+              "\"threeCells\": false, \"statEye\": {\"rj\": -1, \"dj\": 0, \"noise\": 0, \"ber\": "
+              "1e-12}"),
+       "\"statEye.rj\": -1 is out of range"},
   };
   for (const auto& bad : cases) {
     const SetupReading reading = ParseSetup(bad.text, "bad.json", kFolder);
