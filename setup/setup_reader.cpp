@@ -58,6 +58,9 @@ std::string Shown(const Json& value) {
   return text;
 }
 
+// A key as JSON writes it, so that one with a line break still makes a one-line message.
+std::string KeyText(std::string_view key) { return Json(std::string(key)).dump(); }
+
 std::string Allowed(const Bounds& bounds) {
   return PlainText(bounds.min) + " to " + PlainText(bounds.max) + " " + std::string(bounds.unit);
 }
@@ -96,7 +99,7 @@ class SetupParser {
 
  private:
   bool Fail(std::string_view key, const std::string& problem) {
-    error_ = label_ + ": \"" + std::string(key) + "\": " + problem;
+    error_ = label_ + ": " + KeyText(key) + ": " + problem;
     return false;
   }
   bool FailWhole(const std::string& problem) {
@@ -342,7 +345,7 @@ SetupReading SetupParser::Parse(std::string_view text) {
     return {std::nullopt, label_ + ": " + ParseProblem(error)};
   }
   if (!finder.Repeated().empty())
-    return {std::nullopt, label_ + ": \"" + finder.Repeated() + "\": is given more than once"};
+    return {std::nullopt, label_ + ": " + KeyText(finder.Repeated()) + ": is given more than once"};
   Setup setup;
   if (!ReadSetup(root, setup)) return {std::nullopt, error_};
   return {setup, ""};

@@ -127,6 +127,7 @@ TEST(SetupFile, BadFilesAreRefusedNamingTheFileAndTheKey) {
        "\"tovanSetup\": version 2 was written by a newer"},
       {Edited("\"tovanSetup\": 1", "\"tovanSetup\": \"1\""),
        "\"tovanSetup\": \"1\" is not a setup version"},
+      {"{\"tovanSetup\": 1, \"a\\nb\": 1}", "\"a\\nb\": is not a setup key"},
       {Edited("\"bitrate\"", "\"bitRate\""), "\"bitRate\": is not a setup key"},
       {Edited("\"preset\": 0,", "\"preset\": 0, \"preset\": 1,"),
        "\"preset\": is given more than once"},
