@@ -37,6 +37,7 @@ struct CliOptions {
   bool metrics = false;
   std::optional<std::string> csvDirectory;
   std::optional<SweepRequest> sweep;
+  std::optional<int> jobs;  // threads of the sweep; absent: one per core
   std::optional<std::string> pngTimePath;
   std::optional<std::string> pngFreqPath;
   int pngWidth = 800;  // pixels

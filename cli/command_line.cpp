@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/option_rules.h"
+#include "document/option_rules.h"
 #include "document/text_fields.h"
 #include "cli/png_export.h"
 #include "setup/setup_engine.h"
@@ -18,7 +18,7 @@ namespace {
 // The raw text of every value option, checked only after CLI11 has split the line.
 struct RawValues {
   std::string preset, bitrate, risetime, samplesPerBit, bandwidth, rolloff, groupDelay;
-  std::string flatness, csv, sweep, pngTime, pngFreq, width, height, setup, saveSetup;
+  std::string flatness, csv, sweep, jobs, pngTime, pngFreq, width, height, setup, saveSetup;
   std::vector<std::string> compare;
 };
 
@@ -62,7 +62,7 @@ class CommandLineParser {
   std::vector<DeclaredOption> declared_;
   CLI::Option *preset_, *noPreset_, *bitrate_, *risetime_, *samplesPerBit_, *bandwidth_;
   CLI::Option *rolloff_, *groupDelay_, *flatness_, *threeCells_, *json_, *stages_, *csv_;
-  CLI::Option *metrics_, *sweep_, *pngTime_, *pngFreq_, *width_, *height_, *version_;
+  CLI::Option *metrics_, *sweep_, *jobs_, *pngTime_, *pngFreq_, *width_, *height_, *version_;
   CLI::Option *setup_, *saveSetup_, *compare_;
 };
 
@@ -104,6 +104,9 @@ void CommandLineParser::AddOutputOptions() {
   sweep_ = AddValue("--sweep", raw_.sweep, "NAME=START:STOP:STEP",
                     "one row of eye figures per value of one option, as CSV or with --json as JSON",
                     SweepAllowedText());
+  jobs_ = AddValue("--jobs", raw_.jobs, "N",
+                   "threads sharing the points of --sweep, default one per core",
+                   AllowedText(kJobsRule));
   pngTime_ = AddValue("--png-time", raw_.pngTime, "FILE", "write the time view as a PNG picture",
                       std::string(kFilePath));
   pngFreq_ = AddValue("--png-freq", raw_.pngFreq, "FILE",
@@ -187,6 +190,7 @@ std::string CommandLineParser::ConflictError() const {
   if (const std::string setupConflict = SetupConflictError(); !setupConflict.empty())
     return setupConflict;
   if (Given(stages_) && !Given(json_)) return "tovan-cli: --stages needs --json";
+  if (Given(jobs_) && !Given(sweep_)) return "tovan-cli: --jobs needs --sweep";
   for (CLI::Option* side : {width_, height_})
     if (Given(side) && !Given(pngTime_) && !Given(pngFreq_))
       return "tovan-cli: " + side->get_name() + " needs --png-time or --png-freq";
@@ -210,7 +214,7 @@ std::string CommandLineParser::SetupConflictError() const {
     return "tovan-cli: --setup and --no-preset exclude each other";
   if (!Given(compare_)) return "";
   for (CLI::Option* other :
-       {setup_, saveSetup_, sweep_, csv_, stages_, pngTime_, pngFreq_, preset_, noPreset_,
+       {setup_, saveSetup_, sweep_, jobs_, csv_, stages_, pngTime_, pngFreq_, preset_, noPreset_,
         bitrate_, risetime_, samplesPerBit_, bandwidth_, rolloff_, groupDelay_, flatness_,
         threeCells_})
     if (Given(other))
@@ -327,6 +331,11 @@ std::string CommandLineParser::CheckOutputValues(CliOptions& options) const {
       return "tovan-cli: --sweep " + sweep.value->parameter.name + " and " + fixed->get_name() +
              " exclude each other";
     options.sweep = std::move(sweep.value);
+  }
+  if (Given(jobs_)) {
+    const Checked<int> jobs = CheckWhole(kJobsRule, raw_.jobs);
+    if (!jobs.value) return jobs.error;
+    options.jobs = jobs.value;
   }
   if (std::string error = ReadSetupFiles(options); !error.empty()) return error;
   const std::tuple<CLI::Option*, const WholeRule&, const std::string&, int&> sides[] = {
