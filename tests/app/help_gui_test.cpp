@@ -25,7 +25,7 @@ namespace {
 const QStringList kTopLevelTopics = {
     "Welcome to Tovan",         "The main window",          "Flatness Adjust dialog",
     "Scope Simulator presets",  "How the simulation works", "Eye measurements",
-    "Command line",             "Setup files and the reference",
+    "Command line",             "Python module",            "Setup files and the reference",
     "Keyboard use",
 };
 const QStringList kMainWindowTopics = {
