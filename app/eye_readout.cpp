@@ -12,9 +12,19 @@ EyeReadout::EyeReadout(SignalEngine* signalEngine, QWidget* parent)
 }
 
 void EyeReadout::OnTick() {
-  if (!cache.Update(*engine)) return;
-  setText(EyeReadoutText(cache.Figures()));
-  setToolTip(EyeDifferenceText(cache.Figures()));
+  if (cache.Update(*engine)) ShowFigures();
+}
+
+void EyeReadout::SetReference(const EyeMetrics* heldFigures) {
+  reference = heldFigures;
+  cache.Update(*engine);
+  ShowFigures();
+}
+
+void EyeReadout::ShowFigures() {
+  const EyeComparison& figures = cache.Figures();
+  setText(reference ? EyeReferenceText(figures.output, *reference) : EyeReadoutText(figures));
+  setToolTip(EyeDifferenceText(figures));
 }
 
 }  // namespace tovan

@@ -20,11 +20,17 @@ class EyeReadout : public QLabel {
   EyeReadout(SignalEngine* engine, QWidget* parent);
 
   void OnTick();
+  // While set (not owned), the text compares the live scope-affected figures with
+  // these (EyeReferenceText); nullptr brings the usual text back.
+  void SetReference(const EyeMetrics* reference);
   int MeasureCount() const { return cache.MeasureCount(); }
   const EyeComparison& Figures() const { return cache.Figures(); }
 
  private:
+  void ShowFigures();
+
   SignalEngine* engine;  // not owned
+  const EyeMetrics* reference = nullptr;
   EyeFiguresCache cache;
 };
 

@@ -21,7 +21,27 @@ QString Pair(const char* name, double input, double output, int decimals, const 
       .arg(name, FigureText(input, decimals), FigureText(output, decimals), unit);
 }
 
+constexpr double kMillivoltsPerVolt = 1000.0;
+
+QString VersusReference(const char* name, double live, double reference, int decimals,
+                        const char* unit, double changeScale, int changeDecimals,
+                        const char* changeUnit) {
+  return QString("%1 %2 %3 (%4 %5 vs reference)")
+      .arg(name, FigureText(live, decimals), unit,
+           FigureText((live - reference) * changeScale, changeDecimals, true), changeUnit);
+}
+
 }  // namespace
+
+QString EyeReferenceText(const EyeMetrics& live, const EyeMetrics& reference) {
+  return "Scope-affected: " +
+         VersusReference("eye height", live.eyeHeight, reference.eyeHeight, 3, "V",
+                         kMillivoltsPerVolt, 0, "mV") +
+         "   " +
+         VersusReference("eye width", live.eyeWidth, reference.eyeWidth, 1, "ps", 1.0, 1, "ps") +
+         "   " +
+         VersusReference("jitter p-p", live.jitterPp, reference.jitterPp, 1, "ps", 1.0, 1, "ps");
+}
 
 QString EyeReadoutText(const EyeComparison& eye) {
   return Pair("Eye height", eye.input.eyeHeight, eye.output.eyeHeight, 3, "V") + "   " +

@@ -22,6 +22,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   theApp.screenshotPath = arguments->screenshotPath;
   theApp.windowSize = arguments->windowSize;
+  theApp.setupPath = arguments->setupPath;
   theApp.InitInstance();
-  return 0;
+  return theApp.exitCode;
 }

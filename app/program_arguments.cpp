@@ -21,13 +21,19 @@ std::optional<ProgramArguments> ParseProgramArguments(const QStringList& argumen
   ProgramArguments parsed;
   bool haveScreenshot = false;
   bool haveSize = false;
-  for (qsizetype i = 0; i < arguments.size(); i += 2) {
-    if (i + 1 >= arguments.size()) return std::nullopt;
-    const QString& value = arguments[i + 1];
-    if (arguments[i] == "--screenshot" && !haveScreenshot && !value.isEmpty()) {
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QString& word = arguments[i];
+    if (!word.startsWith('-')) {
+      if (!parsed.setupPath.isEmpty() || word.isEmpty()) return std::nullopt;
+      parsed.setupPath = word;
+      continue;
+    }
+    if (++i >= arguments.size()) return std::nullopt;
+    const QString& value = arguments[i];
+    if (word == "--screenshot" && !haveScreenshot && !value.isEmpty()) {
       parsed.screenshotPath = value;
       haveScreenshot = true;
-    } else if (arguments[i] == "--size" && !haveSize) {
+    } else if (word == "--size" && !haveSize) {
       const std::optional<QSize> size = ParseSize(value);
       if (!size) return std::nullopt;
       parsed.windowSize = *size;

@@ -35,9 +35,9 @@ QString ScopeResponseLine(const QString& fileName, ResponseMode mode) {
 
 ScopeResponseMenu::ScopeResponseMenu(CSimulatorDlg* owner, QMenu* file)
     : QObject(owner), dialog(owner) {
-  file->addAction("Load Scope Response...", this, [this] { AskAndLoad(); });
-  clearAction = file->addAction("Clear Scope Response", this, [this] { Clear(); });
-  cascadeAction = file->addAction("Cascade With Modelled Scope");
+  file->addAction("&Load Scope Response...", this, [this] { AskAndLoad(); });
+  clearAction = file->addAction("Clear Scope Res&ponse", this, [this] { Clear(); });
+  cascadeAction = file->addAction("Cascade &With Modelled Scope");
   cascadeAction->setCheckable(true);
   connect(cascadeAction, &QAction::toggled, this, [this](bool on) { SetCascade(on); });
   clearAction->setEnabled(false);

@@ -29,6 +29,12 @@ class CSimulatorApp {
   QString screenshotPath;
   // When valid, the main dialog starts at this size (at least the template's).
   QSize windowSize;
+  // When set, this setup file is opened before the main dialog shows. A refused file
+  // shows its message in a box and the window starts from the defaults; with a
+  // screenshot asked for, the message goes to stderr and nothing is captured.
+  QString setupPath;
+  // 2 when the setup file of a screenshot run was refused, else 0.
+  int exitCode = 0;
 
   // Runs the main dialog modally; false: the program ends when it closes.
   bool InitInstance();

@@ -121,6 +121,8 @@ void CSimulatorDlg::BuildMenu() {
 }
 
 void CSimulatorDlg::BuildFileMenu(QMenu* file) {
+  AddSetupMenuEntries(file);
+  AddReferenceMenuEntries(file);
   file->addAction("Export &Time View…", this, [this] {
     RunExportViewCommand(this, *timeView, "Export Time View", FigureTitle());
   });

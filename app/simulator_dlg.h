@@ -10,9 +10,11 @@
 
 #include "app/binding_control.h"
 #include "app/dialog_units.h"
+#include "app/held_reference.h"
 #include "app/int_slider_binding.h"
 #include "app/slider_binding.h"
 #include "engine/signal_engine.h"
+#include "setup/setup.h"
 
 class QAbstractButton;
 class QMenu;
@@ -64,6 +66,23 @@ class CSimulatorDlg : public QDialog {
   // close box that a window manager adds to a side dialog hides it.
   void HideSideDialogLater(const QDialog* side);
 
+  // Setup files (simulator_setup.cpp). Opening reads the whole file first: a refused
+  // file returns its one-line message and changes nothing; a good one is loaded.
+  QString OpenSetupFile(const QString& path);
+  // Every control, view flag, side dialog and the chooser follow the setup.
+  void LoadSetup(const Setup& setup);
+  // The engine's cells with the preset selection and the view flags.
+  Setup CurrentSetup() const;
+  // "" or the message saying why the file could not be written.
+  QString SaveSetupFile(const QString& path) const;
+
+  // The held reference (simulator_reference.cpp): holding freezes the current traces
+  // and eye figures, which both views draw dimmed under the live traces and the
+  // read-out compares with, until cleared; holding again replaces it.
+  void HoldReference();
+  void ClearReference();
+  const HeldReference* Reference() const { return reference.get(); }
+
   SignalEngine& Engine() { return engine; }
   CSimulatorApp* App() const { return app; }
   CTimeDomainView* TimeView() const { return timeView; }
@@ -87,6 +106,10 @@ class CSimulatorDlg : public QDialog {
   void BuildHelpMenu(QMenu* help);
   // The settings line report figures carry (document/settings_line.h).
   std::string FigureTitle() const;
+  void AddSetupMenuEntries(QMenu* file);
+  void AddReferenceMenuEntries(QMenu* file);
+  void RunOpenSetupCommand();
+  void RunSaveSetupCommand();
   void LayOut();
   int ReadoutHeight() const;
   void CreateViews();
@@ -125,6 +148,7 @@ class CSimulatorDlg : public QDialog {
   QAbstractButton* flatnessToggle = nullptr;
   QAbstractButton* chooserToggle = nullptr;
   int initialPrintColors = 0;
+  std::unique_ptr<HeldReference> reference;
 
   // The Qt adapters the bindings drive; they outlive the bindings.
   std::vector<std::unique_ptr<BindingControl>> controlAdapters;

@@ -8,14 +8,23 @@
 #include "engine/scope_preset_table.h"
 #include "stateye/stat_eye_settings.h"
 #include "response/response_table.h"
+#include "setup/setup.h"
 
 namespace tovan {
 
 // What one command line asks for, in the units the controls show (ps for risetime
 // and group delay). Absent values leave the engine's cell as the preset (or the
 // engine default) left it.
+// Two setup files whose eyes --compare sets side by side.
+struct SetupPair {
+  Setup a;
+  Setup b;
+};
+
 struct CliOptions {
-  bool applyPreset = true;  // false with --no-preset
+  // --setup: written into the engine first; the options given after it override it.
+  std::optional<Setup> setup;
+  bool applyPreset = true;  // false with --no-preset, and with --setup unless --preset follows it
   int preset = 0;
   std::optional<double> bitrateGbps;
   std::optional<double> risetimePs;
@@ -39,6 +48,8 @@ struct CliOptions {
   int pngWidth = 800;  // pixels of the plot itself; a figure adds its margins
   int pngHeight = 500;
   bool barePictures = false;  // --bare: the plot alone, no axes, legend or title
+  std::optional<std::string> saveSetupPath;  // --save-setup
+  std::optional<SetupPair> compare;
 };
 
 }  // namespace tovan

@@ -10,6 +10,8 @@
 #include "cli/png_export.h"
 #include "response/response_file.h"
 #include "response/response_options.h"
+#include "setup/setup_engine.h"
+#include "setup/setup_reader.h"
 
 namespace tovan {
 
@@ -18,14 +20,17 @@ namespace {
 // The raw text of every value option, checked only after CLI11 has split the line.
 struct RawValues {
   std::string preset, bitrate, risetime, samplesPerBit, bandwidth, rolloff, groupDelay;
-  std::string flatness, csv, sweep, jobs, pngTime, pngFreq, width, height;
+  std::string flatness, csv, sweep, jobs, pngTime, pngFreq, width, height, setup, saveSetup;
   std::string rj, dj, noise, ber;
   std::string response, responseMode, responsePairing;
+  std::vector<std::string> compare;
 };
 
 constexpr std::string_view kFilePath = "a file path";
 constexpr std::string_view kResponseModes = "replace or cascade";
 constexpr std::string_view kPairingAllowed = "four different ports 1 to 4";
+constexpr std::string_view kSetupFile = "a setup file";
+constexpr std::string_view kTwoSetupFiles = "two setup files";
 
 struct DeclaredOption {
   CLI::Option* option;
@@ -45,6 +50,10 @@ class CommandLineParser {
   void AddOutputOptions();
   void AddStatEyeOptions();
   std::string CheckStatEyeValues(CliOptions& options) const;
+  void AddSetupOptions();
+  std::string SetupConflictError() const;
+  std::string ReadSetupFiles(CliOptions& options) const;
+  void KeepOnlyOptionsAfterSetup(int argc, const char* const* argv, CliOptions& options) const;
   std::string TranslateError(const CLI::ParseError& error) const;
   std::string FirstStructuralError() const;
   std::string ConflictError() const;
@@ -65,6 +74,7 @@ class CommandLineParser {
   CLI::Option *metrics_, *sweep_, *jobs_, *pngTime_, *pngFreq_, *width_, *height_, *bare_;
   CLI::Option *version_, *statEye_, *rj_, *dj_, *noise_, *ber_;
   CLI::Option *response_, *responseMode_, *responsePairing_;
+  CLI::Option *setup_, *saveSetup_, *compare_;
 };
 
 CommandLineParser::CommandLineParser() {
@@ -72,6 +82,7 @@ CommandLineParser::CommandLineParser() {
   AddEngineOptions();
   AddOutputOptions();
   AddStatEyeOptions();
+  AddSetupOptions();
   version_ = AddFlag("--version", "print the version and exit");
 }
 
@@ -150,6 +161,21 @@ void CommandLineParser::AddStatEyeOptions() {
                   TargetBerAllowedText());
 }
 
+void CommandLineParser::AddSetupOptions() {
+  setup_ = AddValue("--setup", raw_.setup, "FILE",
+                    "a setup file written into the engine first; the engine options after it "
+                    "override its values, those before it are overridden",
+                    std::string(kSetupFile));
+  saveSetup_ = AddValue("--save-setup", raw_.saveSetup, "FILE",
+                        "write the setup of the effective options to FILE, then run as usual",
+                        std::string(kFilePath));
+  compare_ = app_.add_option("--compare", raw_.compare,
+                             "the eye figures of two setups and B - A: a table, or with --json "
+                             "{\"a\", \"b\", \"difference\"} (two setup files)");
+  compare_->type_name("FILE")->expected(2);
+  declared_.push_back({compare_, std::string(kTwoSetupFiles)});
+}
+
 CLI::Option* CommandLineParser::AddValue(const std::string& name, std::string& target,
                                          const std::string& typeName,
                                          const std::string& description,
@@ -186,7 +212,8 @@ std::string CommandLineParser::FirstStructuralError() const {
   if (!unknown.empty())
     return "tovan-cli: unknown argument " + Quoted(unknown.front()) + " (see --help)";
   for (const DeclaredOption& declared : declared_) {
-    if (declared.option->count() <= 1) continue;
+    const std::size_t once = declared.option == compare_ ? 2 : 1;  // --compare takes two values
+    if (declared.option->count() <= once) continue;
     const std::string name = declared.option->get_name();
     if (declared.allowed.empty()) return "tovan-cli: " + name + " is given more than once";
     return OptionError(name, "is given more than once", declared.allowed, false);
@@ -202,6 +229,8 @@ std::string CommandLineParser::ConflictError() const {
   for (const auto& [a, b] : exclusions)
     if (Given(a) && Given(b))
       return "tovan-cli: " + a->get_name() + " and " + b->get_name() + " exclude each other";
+  if (const std::string setupConflict = SetupConflictError(); !setupConflict.empty())
+    return setupConflict;
   if (Given(stages_) && !Given(json_)) return "tovan-cli: --stages needs --json";
   if (Given(jobs_) && !Given(sweep_)) return "tovan-cli: --jobs needs --sweep";
   for (CLI::Option* spread : {rj_, dj_, noise_, ber_})
@@ -218,7 +247,74 @@ std::string CommandLineParser::ConflictError() const {
     return OptionError("--png-time", "needs a value", kFilePath, false);
   if (Given(pngFreq_) && raw_.pngFreq.empty())
     return OptionError("--png-freq", "needs a value", kFilePath, false);
+  if (Given(setup_) && raw_.setup.empty())
+    return OptionError("--setup", "needs a value", kSetupFile, false);
+  if (Given(saveSetup_) && raw_.saveSetup.empty())
+    return OptionError("--save-setup", "needs a value", kFilePath, false);
   return "";
+}
+
+// --compare runs two whole setups and nothing else; --setup already says what scope
+// the engine has, so --no-preset has nothing left to keep.
+std::string CommandLineParser::SetupConflictError() const {
+  if (Given(setup_) && Given(noPreset_))
+    return "tovan-cli: --setup and --no-preset exclude each other";
+  if (!Given(compare_)) return "";
+  for (CLI::Option* other :
+       {setup_, saveSetup_, sweep_, jobs_, csv_, stages_, pngTime_, pngFreq_, preset_, noPreset_,
+        bitrate_, risetime_, samplesPerBit_, bandwidth_, rolloff_, groupDelay_, flatness_,
+        threeCells_})
+    if (Given(other))
+      return "tovan-cli: --compare and " + other->get_name() + " exclude each other";
+  return "";
+}
+
+// Each file is read whole; the first refused names its file and key.
+std::string CommandLineParser::ReadSetupFiles(CliOptions& options) const {
+  auto read = [](const std::string& path, std::optional<Setup>& target) {
+    SetupReading reading = ReadSetupFile(path);
+    if (!reading.setup) return "tovan-cli: " + reading.error;
+    if (const std::string unapplied = UnappliedBlockError(*reading.setup, path);
+        !unapplied.empty())
+      return "tovan-cli: " + unapplied;
+    target = std::move(reading.setup);
+    return std::string();
+  };
+  if (Given(setup_)) return read(raw_.setup, options.setup);
+  if (!Given(compare_)) return "";
+  std::optional<Setup> a, b;
+  if (std::string error = read(raw_.compare[0], a); !error.empty()) return error;
+  if (std::string error = read(raw_.compare[1], b); !error.empty()) return error;
+  options.compare = SetupPair{*a, *b};
+  return "";
+}
+
+// The last place name occupies on the line, as "--name VALUE" or "--name=VALUE".
+int Position(int argc, const char* const* argv, const std::string& name) {
+  int position = -1;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == name || argument.starts_with(name + "=")) position = i;
+  }
+  return position;
+}
+
+// The file replaces what the engine options before --setup asked for.
+void CommandLineParser::KeepOnlyOptionsAfterSetup(int argc, const char* const* argv,
+                                                  CliOptions& options) const {
+  const int setupAt = Position(argc, argv, "--setup");
+  auto after = [&](CLI::Option* option) {
+    return Given(option) && Position(argc, argv, option->get_name()) > setupAt;
+  };
+  options.applyPreset = after(preset_);
+  options.threeCells = after(threeCells_);
+  if (!after(bitrate_)) options.bitrateGbps.reset();
+  if (!after(risetime_)) options.risetimePs.reset();
+  if (!after(samplesPerBit_)) options.samplesPerBit.reset();
+  if (!after(bandwidth_)) options.bandwidthGhz.reset();
+  if (!after(rolloff_)) options.rolloffDbPerDecade.reset();
+  if (!after(groupDelay_)) options.groupDelayPs.reset();
+  if (!after(flatness_)) options.flatnessDb.reset();
 }
 
 std::string CommandLineParser::CheckValues(CliOptions& options) const {
@@ -339,6 +435,7 @@ std::string CommandLineParser::CheckOutputValues(CliOptions& options) const {
     if (!jobs.value) return jobs.error;
     options.jobs = jobs.value;
   }
+  if (std::string error = ReadSetupFiles(options); !error.empty()) return error;
   const std::tuple<CLI::Option*, const WholeRule&, const std::string&, int&> sides[] = {
       {width_, kPngWidthRule, raw_.width, options.pngWidth},
       {height_, kPngHeightRule, raw_.height, options.pngHeight}};
@@ -380,6 +477,8 @@ ParsedCommandLine CommandLineParser::Parse(int argc, const char* const* argv) {
   if (Given(pngTime_)) options.pngTimePath = raw_.pngTime;
   if (Given(pngFreq_)) options.pngFreqPath = raw_.pngFreq;
   options.barePictures = Given(bare_);
+  if (Given(saveSetup_)) options.saveSetupPath = raw_.saveSetup;
+  if (Given(setup_)) KeepOnlyOptionsAfterSetup(argc, argv, options);
   result.kind = CommandKind::kRun;
   return result;
 }

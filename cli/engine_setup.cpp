@@ -1,6 +1,7 @@
 #include "cli/engine_setup.h"
 
 #include "engine/scope_preset_table.h"
+#include "setup/setup_engine.h"
 
 namespace tovan {
 
@@ -12,6 +13,7 @@ constexpr double kPsPerNs = 1000.0;
 }  // namespace
 
 void ConfigureEngine(SignalEngine& engine, const CliOptions& options) {
+  if (options.setup) ApplySetup(engine, *options.setup);
   if (options.applyPreset) ApplyScopePreset(engine, options.preset);
   if (options.threeCells) engine.show3BitCells.Write(true);
   if (options.samplesPerBit) engine.samplesPerBit.Write(*options.samplesPerBit);

@@ -10,6 +10,9 @@
 #include "cli/run_summary.h"
 #include "cli/sweep_run.h"
 #include "stateye/stat_eye.h"
+#include "cli/compare_run.h"
+#include "cli/setup_options.h"
+#include "setup/setup_writer.h"
 
 namespace tovan {
 
@@ -50,6 +53,14 @@ std::string WriteFiles(SignalEngine& engine, const CliOptions& options) {
 
 int RunCommand(const CliOptions& options, std::ostream& out, std::ostream& err,
                bool errIsTerminal) {
+  if (options.compare) return RunCompare(options, out, err);
+  if (options.saveSetupPath) {
+    const std::string problem = WriteSetupFile(*options.saveSetupPath, EffectiveSetup(options));
+    if (!problem.empty()) {
+      err << "tovan-cli: " << problem << '\n';
+      return 1;
+    }
+  }
   if (options.sweep) return RunSweep(options, out, err, errIsTerminal);
   const auto engine = std::make_unique<SignalEngine>();
   ConfigureEngine(*engine, options);

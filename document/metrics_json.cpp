@@ -25,13 +25,18 @@ void WriteEyeMetrics(JsonWriter& json, const EyeMetrics& metrics) {
 }
 
 void WriteEyeComparison(JsonWriter& json, const EyeComparison& eye) {
+  WriteEyeTriple(json, {"input", "output", "difference"}, eye.input, eye.output, eye.difference);
+}
+
+void WriteEyeTriple(JsonWriter& json, const std::array<const char*, 3>& keys,
+                    const EyeMetrics& first, const EyeMetrics& second, const EyeMetrics& third) {
   json.BeginObject();
-  json.Key("input");
-  WriteEyeMetrics(json, eye.input);
-  json.Key("output");
-  WriteEyeMetrics(json, eye.output);
-  json.Key("difference");
-  WriteEyeMetrics(json, eye.difference);
+  json.Key(keys[0]);
+  WriteEyeMetrics(json, first);
+  json.Key(keys[1]);
+  WriteEyeMetrics(json, second);
+  json.Key(keys[2]);
+  WriteEyeMetrics(json, third);
   json.EndObject();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <span>
 
 #include "document/json_writer.h"
@@ -15,5 +16,8 @@ std::span<const EyeMetricField> DocumentedEyeFields();
 void WriteEyeMetrics(JsonWriter& json, const EyeMetrics& metrics);
 // {"input": {...}, "output": {...}, "difference": {...}}.
 void WriteEyeComparison(JsonWriter& json, const EyeComparison& eye);
+// {KEY0: first, KEY1: second, KEY2: third}, each as WriteEyeMetrics writes it.
+void WriteEyeTriple(JsonWriter& json, const std::array<const char*, 3>& keys,
+                    const EyeMetrics& first, const EyeMetrics& second, const EyeMetrics& third);
 
 }  // namespace tovan

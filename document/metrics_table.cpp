@@ -30,15 +30,22 @@ std::string Line(const char* figure, const char* unit, const std::string& input,
 }  // namespace
 
 std::string MetricsTable(const EyeComparison& eye, const EyeAtBer* statEye) {
-  std::string table = Line("figure", "unit", "input", "output", "difference");
-  for (std::size_t k = 0; k < kEyeMetricFields.size(); ++k) {
-    const EyeMetricField& field = kEyeMetricFields[k];
-    table += Line(field.key, kUnits[k], Figure(eye.input.*field.member),
-                  Figure(eye.output.*field.member), Figure(eye.difference.*field.member));
-  }
+  std::string table =
+      MetricsTable({"input", "output", "difference"}, eye.input, eye.output, eye.difference);
   if (statEye) {
     table += Line("statEyeHeight", "V", "-", Figure(statEye->eyeHeight), "-");
     table += Line("statEyeWidth", "ps", "-", Figure(statEye->eyeWidth), "-");
+  }
+  return table;
+}
+
+std::string MetricsTable(const std::array<const char*, 3>& headings, const EyeMetrics& first,
+                         const EyeMetrics& second, const EyeMetrics& third) {
+  std::string table = Line("figure", "unit", headings[0], headings[1], headings[2]);
+  for (std::size_t k = 0; k < kEyeMetricFields.size(); ++k) {
+    const EyeMetricField& field = kEyeMetricFields[k];
+    table += Line(field.key, kUnits[k], Figure(first.*field.member),
+                  Figure(second.*field.member), Figure(third.*field.member));
   }
   return table;
 }

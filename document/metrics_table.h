@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <array>
 #include <string>
 
 #include "measure/engine_eye.h"
@@ -14,5 +16,13 @@ namespace tovan {
 // statEyeWidth (ps), hold the output's statistical eye figures ("-" as input and
 // difference: the jitter and noise are added to the scope-affected signal only).
 std::string MetricsTable(const EyeComparison& eye, const EyeAtBer* statEye = nullptr);
+
+// The same table for any three eyes under the headings of their columns.
+std::string MetricsTable(const std::array<const char*, 3>& headings, const EyeMetrics& first,
+                         const EyeMetrics& second, const EyeMetrics& third);
+
+// The same table for any three eyes under the headings of their columns.
+std::string MetricsTable(const std::array<const char*, 3>& headings, const EyeMetrics& first,
+                         const EyeMetrics& second, const EyeMetrics& third);
 
 }  // namespace tovan

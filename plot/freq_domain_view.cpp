@@ -3,6 +3,7 @@
 #include "plot/engine_view_frames.h"
 #include "plot/plot_export.h"
 #include "plot/report_figure.h"
+#include "plot/reference_frames.h"
 
 namespace tovan {
 
@@ -26,7 +27,10 @@ FreqViewStyle CFreqDomainView::Style() const {
   return style;
 }
 
-PlotFrame CFreqDomainView::BuildFrame() { return FreqViewFrame(*engine, Style(), Extent()); }
+PlotFrame CFreqDomainView::BuildFrame() {
+  if (reference) return FreqViewFrameWithReference(*engine, *reference, Style(), Extent());
+  return FreqViewFrame(*engine, Style(), Extent());
+}
 
 void CFreqDomainView::Render() { DrawFrame(BuildFrame()); }
 

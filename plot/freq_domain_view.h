@@ -6,6 +6,7 @@
 namespace tovan {
 
 class SignalEngine;
+struct ReferenceTraces;
 
 // The lower plot over 0 to 10 GHz: input and scope-affected spectra (0 to -60 dB),
 // the scope's phase (+-200 degrees) and magnitude (+-5 dB) over a 10 x 10 grid. The
@@ -17,6 +18,8 @@ class CFreqDomainView : public CGLPlotWnd {
   CFreqDomainView(QWidget* placeholder, SignalEngine* engine, int printColors);
 
   SignalEngine* engine;  // not owned
+  // Drawn dimmed under the live traces while set (not owned); nullptr draws as ever.
+  const ReferenceTraces* reference = nullptr;
   int showGrid = 1;
   int showMagnitude = 1;
   int showPhase = 1;
@@ -30,7 +33,7 @@ class CFreqDomainView : public CGLPlotWnd {
 
   // The flags and widths above with the background scheme, as one value.
   FreqViewStyle Style() const;
-  // The frame Render draws, from the engine's current traces.
+  // The frame Render draws, from the engine's current traces (and the reference).
   PlotFrame BuildFrame();
 
   bool ExportPng(const QString& path, QSize size) override;

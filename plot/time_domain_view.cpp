@@ -3,6 +3,7 @@
 #include "plot/engine_view_frames.h"
 #include "plot/plot_export.h"
 #include "plot/report_figure.h"
+#include "plot/reference_frames.h"
 
 namespace tovan {
 
@@ -22,7 +23,10 @@ TimeViewStyle CTimeDomainView::Style() const {
   return style;
 }
 
-PlotFrame CTimeDomainView::BuildFrame() { return TimeViewFrame(*engine, Style(), Extent()); }
+PlotFrame CTimeDomainView::BuildFrame() {
+  if (reference) return TimeViewFrameWithReference(*engine, *reference, Style(), Extent());
+  return TimeViewFrame(*engine, Style(), Extent());
+}
 
 void CTimeDomainView::Render() { DrawFrame(BuildFrame()); }
 

@@ -6,6 +6,7 @@
 namespace tovan {
 
 class SignalEngine;
+struct ReferenceTraces;
 
 // The upper plot: the input bit pattern (orange) and the scope-affected pattern
 // (blue) overlaid slice by slice over an 8 x 10 grid. The flags are the main
@@ -17,6 +18,8 @@ class CTimeDomainView : public CGLPlotWnd {
   CTimeDomainView(QWidget* placeholder, SignalEngine* engine, int printColors);
 
   SignalEngine* engine;  // not owned
+  // Drawn dimmed under the live traces while set (not owned); nullptr draws as ever.
+  const ReferenceTraces* reference = nullptr;
   int showGrid = 1;
   int showInput = 1;
   int showOutput = 1;
@@ -26,7 +29,7 @@ class CTimeDomainView : public CGLPlotWnd {
 
   // The flags and widths above with the background scheme, as one value.
   TimeViewStyle Style() const;
-  // The frame Render draws, from the engine's current traces.
+  // The frame Render draws, from the engine's current traces (and the reference).
   PlotFrame BuildFrame();
 
   bool ExportPng(const QString& path, QSize size) override;

@@ -42,8 +42,17 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"trailing_garbage", {"--size", "12x8px"}, false, "", QSize()},
         ArgumentsCase{"too_many_digits", {"--size", "123456x8"}, false, "", QSize()},
         ArgumentsCase{"unknown_option", {"--full-screen", "yes"}, false, "", QSize()},
-        ArgumentsCase{"stray_word", {"a.png"}, false, "", QSize()}),
+        ArgumentsCase{"two_setup_files", {"a.json", "b.json"}, false, "", QSize()},
+        ArgumentsCase{"single_dash", {"-a.json"}, false, "", QSize()}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProgramArguments, AWordThatIsNoOptionIsTheSetupToOpen) {
+  const auto parsed = ParseProgramArguments({"--screenshot", "a.png", "my setup.json"});
+  ASSERT_TRUE(parsed);
+  EXPECT_EQ(parsed->setupPath, "my setup.json");
+  EXPECT_EQ(parsed->screenshotPath, "a.png");
+  EXPECT_EQ(ParseProgramArguments({})->setupPath, "");
+}
 
 }  // namespace
 }  // namespace tovan

@@ -68,8 +68,9 @@ class ViewExportTest : public QObject {
 
   void fileMenuListsTheExportsBeforeExit() {
     QCOMPARE(FileMenuTexts(*dialog),
-             QStringList({"Export Time View…", "Export Frequency View…", "Export Data…", "-",
-                          "Load Scope Response...", "Clear Scope Response",
+             QStringList({"Open Setup...", "Save Setup...", "-", "Hold as Reference",
+                          "Clear Reference", "-", "Export Time View…", "Export Frequency View…",
+                          "Export Data…", "-", "Load Scope Response...", "Clear Scope Response",
                           "Cascade With Modelled Scope", "-", "Exit"}));
   }
 

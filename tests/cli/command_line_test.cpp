@@ -105,7 +105,7 @@ TEST(ParseCommandLine, HelpListsEveryOption) {
   for (const char* name :
        {"--preset", "--no-preset", "--bitrate", "--risetime", "--samples-per-bit", "--bandwidth",
         "--rolloff", "--group-delay", "--flatness", "--three-cells", "--json", "--stages", "--csv",
-        "--jobs", "--help", "--version"})
+        "--jobs", "--help", "--version", "--setup", "--save-setup", "--compare"})
     EXPECT_NE(parsed.text.find(name), std::string::npos) << name;
 }
 
