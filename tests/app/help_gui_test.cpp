@@ -25,7 +25,8 @@ namespace {
 const QStringList kTopLevelTopics = {
     "Welcome to Tovan",         "The main window",          "Flatness Adjust dialog",
     "Scope Simulator presets",  "Measured scope responses", "How the simulation works",
-    "Eye measurements",         "Command line",             "Keyboard use",
+    "Eye measurements",         "Command line",             "Python module",
+    "Keyboard use",
 };
 const QStringList kMainWindowTopics = {
     "Input signal controls", "Scope controls", "Time domain view", "Frequency domain view"};
