@@ -1,7 +1,7 @@
 #include "engine/measured_scope_response.h"
 
 #include "numeric/constants.h"
-#include "response/grid_interpolation.h"
+#include "response/interpolated_response.h"
 #include "engine/signal_engine.h"
 
 namespace tovan {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "response/grid_interpolation.h"
+#include "response/interpolated_response.h"
 
 namespace tovan {
 namespace {

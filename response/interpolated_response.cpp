@@ -1,4 +1,4 @@
-#include "response/grid_interpolation.h"
+#include "response/interpolated_response.h"
 
 #include <cmath>
 #include <numbers>
