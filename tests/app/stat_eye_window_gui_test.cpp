@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/dialog_builder.h"
+#include "app/main_dialog_template.h"
 #include "app/simulator_app.h"
 #include "app/simulator_dlg.h"
 #include "app/stat_eye_window.h"
@@ -26,7 +27,7 @@ class StatEyeWindowTest : public QObject {
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     for (QAction* menu : dialog->findChild<QMenuBar*>()->actions())
-      if (menu->text() == "View") menu->menu()->actions().value(0)->trigger();
+      if (menu->text().remove('&') == "View") menu->menu()->actions().value(0)->trigger();
     window = dialog->StatEyeWin();
     QVERIFY(window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -43,7 +44,7 @@ class StatEyeWindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!window->Computing(), kComputeMs);
     const double before = window->Shown()->figures.eyeHeight;
     const int computed = window->ComputeCount();
-    FindControl<QSlider>(dialog->Client(), 1004)->setValue(150);  // bandwidth 5 GHz
+    FindControl<QSlider>(dialog->Client(), kBandwidthSlider)->setValue(150);  // bandwidth 5 GHz
     QTRY_VERIFY_WITH_TIMEOUT(window->ComputeCount() > computed && !window->Computing(), kComputeMs);
     QVERIFY(window->Shown()->figures.eyeHeight != before);
   }
