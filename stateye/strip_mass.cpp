@@ -109,6 +109,30 @@ double AlongJitter(double za, double zb, double c, double d, double negligibleLo
   return Composite(std::max(za, -kReach), std::min(zb, kReach), f, slope, skip);
 }
 
+// NormalMass with one end fixed over many calls: that end's two tail probabilities are
+// worked out once; the arithmetic is NormalMass's.
+class MassToFixedEnd {
+ public:
+  explicit MassToFixedEnd(double end) : end_(end), cdf_(NormalCdf(end)), tail_(NormalTail(end)) {}
+  // NormalMass(a, end).
+  double From(double a) const {
+    if (end_ <= a) return 0.0;
+    if (a >= 0.0) return NormalTail(a) - tail_;
+    if (end_ <= 0.0) return cdf_ - NormalCdf(a);
+    return 1.0 - NormalCdf(a) - tail_;
+  }
+  // NormalMass(end, b).
+  double To(double b) const {
+    if (b <= end_) return 0.0;
+    if (end_ >= 0.0) return tail_ - NormalTail(b);
+    if (b <= 0.0) return NormalCdf(b) - cdf_;
+    return 1.0 - cdf_ - NormalTail(b);
+  }
+
+ private:
+  double end_, cdf_, tail_;
+};
+
 // Along w: phi(w) times the mass of the z in [za, zb] with c + d z > w, |d| > 1. Below
 // the line's lowest point on the strip the whole strip counts.
 double AlongNoise(double za, double zb, double c, double d, double negligibleLog) {
@@ -118,16 +142,14 @@ double AlongNoise(double za, double zb, double c, double d, double negligibleLog
   const double high = std::max(ua, ub);
   const double whole = NormalCdf(low) * NormalMass(za, zb);
   const auto zAt = [&](double w) { return (w - c) / d; };
-  const auto f = [&](double w) {
-    const double z = zAt(w);
-    return NormalDensity(w) * (d > 0.0 ? NormalMass(z, zb) : NormalMass(za, z));
-  };
+  const MassToFixedEnd fixedEnd(d > 0.0 ? zb : za);
+  const auto massAbove = [&](double w) { return d > 0.0 ? fixedEnd.From(zAt(w)) : fixedEnd.To(zAt(w)); };
+  const auto f = [&](double w) { return NormalDensity(w) * massAbove(w); };
   const auto slope = [&](double w) { return std::max(1.0, std::abs(w)) + std::abs(zAt(w)) / std::abs(d); };
   // The strip's mass above the line shrinks as w grows: on a piece it is at most its
   // value at the piece's lower end.
   const auto skip = [&](double w0, double w1) {
-    const double z = zAt(w0);
-    const double mass = d > 0.0 ? NormalMass(z, zb) : NormalMass(za, z);
+    const double mass = massAbove(w0);
     return mass == 0.0 || GaussianLogPeak(w0, w1) + std::log(mass) < negligibleLog;
   };
   return whole + Composite(std::max(low, -kReach), std::min(high, kReach), f, slope, skip);
