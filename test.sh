@@ -14,5 +14,6 @@ tovan_build "$build_dir"
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)" --timeout 600
 
-tovan_build "$asan_dir" -DTOVAN_SANITIZE=ON -DTOVAN_BUILD_GUI=OFF -DTOVAN_BUILD_BENCH=OFF
+tovan_build "$asan_dir" -DTOVAN_SANITIZE=ON -DTOVAN_BUILD_GUI=OFF -DTOVAN_BUILD_BENCH=OFF \
+  -DTOVAN_BUILD_PYTHON=OFF
 tovan_run_sanitized_tests "$asan_dir"

@@ -30,6 +30,7 @@ struct CliOptions {
   std::optional<StatEyeSettings> statEye;  // with --stat-eye: noise in V, rj and dj in ps
   std::optional<std::string> csvDirectory;
   std::optional<SweepRequest> sweep;
+  std::optional<int> jobs;  // threads of the sweep; absent: one per core
   std::optional<std::string> pngTimePath;
   std::optional<std::string> pngFreqPath;
   int pngWidth = 800;  // pixels

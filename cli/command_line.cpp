@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/option_rules.h"
+#include "document/option_rules.h"
 #include "document/text_fields.h"
 #include "cli/png_export.h"
 
@@ -16,7 +16,7 @@ namespace {
 // The raw text of every value option, checked only after CLI11 has split the line.
 struct RawValues {
   std::string preset, bitrate, risetime, samplesPerBit, bandwidth, rolloff, groupDelay;
-  std::string flatness, csv, sweep, pngTime, pngFreq, width, height;
+  std::string flatness, csv, sweep, jobs, pngTime, pngFreq, width, height;
   std::string rj, dj, noise, ber;
 };
 
@@ -56,7 +56,7 @@ class CommandLineParser {
   std::vector<DeclaredOption> declared_;
   CLI::Option *preset_, *noPreset_, *bitrate_, *risetime_, *samplesPerBit_, *bandwidth_;
   CLI::Option *rolloff_, *groupDelay_, *flatness_, *threeCells_, *json_, *stages_, *csv_;
-  CLI::Option *metrics_, *sweep_, *pngTime_, *pngFreq_, *width_, *height_, *version_;
+  CLI::Option *metrics_, *sweep_, *jobs_, *pngTime_, *pngFreq_, *width_, *height_, *version_;
   CLI::Option *statEye_, *rj_, *dj_, *noise_, *ber_;
 };
 
@@ -98,6 +98,9 @@ void CommandLineParser::AddOutputOptions() {
   sweep_ = AddValue("--sweep", raw_.sweep, "NAME=START:STOP:STEP",
                     "one row of eye figures per value of one option, as CSV or with --json as JSON",
                     SweepAllowedText());
+  jobs_ = AddValue("--jobs", raw_.jobs, "N",
+                   "threads sharing the points of --sweep, default one per core",
+                   AllowedText(kJobsRule));
   pngTime_ = AddValue("--png-time", raw_.pngTime, "FILE", "write the time view as a PNG picture",
                       std::string(kFilePath));
   pngFreq_ = AddValue("--png-freq", raw_.pngFreq, "FILE",
@@ -175,6 +178,7 @@ std::string CommandLineParser::ConflictError() const {
     if (Given(a) && Given(b))
       return "tovan-cli: " + a->get_name() + " and " + b->get_name() + " exclude each other";
   if (Given(stages_) && !Given(json_)) return "tovan-cli: --stages needs --json";
+  if (Given(jobs_) && !Given(sweep_)) return "tovan-cli: --jobs needs --sweep";
   for (CLI::Option* spread : {rj_, dj_, noise_, ber_})
     if (Given(spread) && !Given(statEye_)) return "tovan-cli: " + spread->get_name() + " needs --stat-eye";
   for (CLI::Option* side : {width_, height_})
@@ -274,6 +278,11 @@ std::string CommandLineParser::CheckOutputValues(CliOptions& options) const {
       return "tovan-cli: --sweep " + sweep.value->parameter.name + " and " + fixed->get_name() +
              " exclude each other";
     options.sweep = std::move(sweep.value);
+  }
+  if (Given(jobs_)) {
+    const Checked<int> jobs = CheckWhole(kJobsRule, raw_.jobs);
+    if (!jobs.value) return jobs.error;
+    options.jobs = jobs.value;
   }
   const std::tuple<CLI::Option*, const WholeRule&, const std::string&, int&> sides[] = {
       {width_, kPngWidthRule, raw_.width, options.pngWidth},

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/option_rules.h"
+#include "document/option_rules.h"
 
 namespace tovan {
 

@@ -30,8 +30,8 @@ class ColumnVector {
   T& operator[](int i) { return elements_[i]; }
   const T& operator[](int i) const { return elements_[i]; }
 
-  // Bounded element reference: past the end it designates a process-wide scratch
-  // element, so that a write there is absorbed and the vector is unchanged.
+  // Bounded element reference: past the end it designates a scratch element (one per
+  // thread), so that a write there is absorbed and the vector is unchanged.
   T& Element(int i) { return i < length() ? elements_[i] : scratch_; }
 
   T* data() { return elements_.data(); }
@@ -39,7 +39,7 @@ class ColumnVector {
 
  private:
   FlatArray<T> elements_;
-  inline static T scratch_{};
+  inline static thread_local T scratch_{};
 };
 
 }  // namespace tovan

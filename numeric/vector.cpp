@@ -30,6 +30,8 @@ void AddInPlace(Vector& a, const Vector& b) { a = Add(a, b); }
 
 Vector SubtractScalar(const Vector& a, double x) { return Subtract(a, Vector(a.length(), x)); }
 
-void SubtractScalarInPlace(Vector& a, double x) { a = SubtractScalar(a, x); }
+void SubtractScalarInPlace(Vector& a, double x) {
+  for (int k = 0; k < a.length(); ++k) a[k] = a[k] - x;
+}
 
 }  // namespace tovan

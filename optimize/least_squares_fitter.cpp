@@ -85,7 +85,7 @@ double LeastSquaresFitter::TrialMerit(const Vector& x0, const Matrix& normal, co
 bool LeastSquaresFitter::Iterate() {
   const Vector x0 = parameters;
   const Linearization linear = Linearize();
-  const Matrix weighted = MatrixMultiply(Transpose(linear.jacobian), DiagonalMatrix(weights));
+  const Matrix weighted = WeightedTranspose(linear.jacobian, weights);
   const Matrix normal = MatrixMultiply(weighted, linear.jacobian);
   const double m0 = MeritOf(linear.residuals);
   const Vector gradient = MatrixMultiply(weighted, Subtract(linear.residuals, ordinates));

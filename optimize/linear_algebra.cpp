@@ -39,6 +39,17 @@ void EliminateTerms(Matrix& work, int i, int j, int end) {
   for (int k = 0; k < end; ++k) work[i][j] = work[i][j] - work[i][k] * work[k][j];
 }
 
+// The rows x cols block of m, row after row, missing elements as 0.
+RealArray PackedRows(const Matrix& m, int rows, int cols) {
+  RealArray packed(rows * cols);
+  for (int r = 0; r < std::min(rows, m.rows()); ++r) {
+    const int stored = std::min(cols, m[r].size());
+    double* out = packed.data() + static_cast<std::ptrdiff_t>(r) * cols;
+    for (int c = 0; c < stored; ++c) out[c] = m[r][c];
+  }
+  return packed;
+}
+
 }  // namespace
 
 LuDecomposition::LuDecomposition(const Matrix& a) {
@@ -128,20 +139,62 @@ Matrix MatrixMultiply(const Matrix& a, const Matrix& b) {
   const int rows = a.rows();
   const int cols = b.cols();
   const int inner = a.cols();
+  const RealArray right = PackedRows(b, inner, cols);
   Matrix product(rows, cols);
-  // All three indices from the top down; zero factors skipped, so 0 never meets inf.
-  for (int i = rows - 1; i >= 0; --i)
-    for (int j = cols - 1; j >= 0; --j)
-      for (int k = inner - 1; k >= 0; --k) {
-        const double left = ElementOr0(a, i, k);
-        const double right = ElementOr0(b, k, j);
-        if (left != 0.0 && right != 0.0) product[i][j] = left * right + product[i][j];
+  // Each element's terms are added in descending inner index, as the definition
+  // orders them; a whole row of the product advances one inner index at a time, so
+  // its elements' independent sums overlap. Zero factors are skipped, so 0 never
+  // meets inf or NaN.
+  for (int i = rows - 1; i >= 0; --i) {
+    const FlatArray<double>& leftRow = a[i];
+    double* sum = product[i].data();
+    for (int k = std::min(inner, leftRow.size()) - 1; k >= 0; --k) {
+      const double l = leftRow[k];
+      if (l == 0.0) continue;
+      const double* rightRow = right.data() + static_cast<std::ptrdiff_t>(k) * cols;
+      for (int j = 0; j < cols; ++j) {
+        const double term = l * rightRow[j] + sum[j];
+        sum[j] = rightRow[j] != 0.0 ? term : sum[j];
       }
+    }
+  }
   return product;
 }
 
 Vector MatrixMultiply(const Matrix& a, const Vector& v) {
-  return ColumnOf(MatrixMultiply(a, AsColumn(v)));
+  const int inner = a.cols();
+  Vector product(a.rows());
+  for (int i = a.rows() - 1; i >= 0; --i) {
+    const FlatArray<double>& row = a[i];
+    const int stored = std::min(inner, std::min(row.size(), v.length()));
+    // The inner index from the top down, as in the matrix product; terms past the
+    // row or the vector are zero and skipped.
+    double sum = 0.0;
+    for (int k = stored - 1; k >= 0; --k) {
+      const double l = row[k];
+      const double r = v[k];
+      if (l != 0.0 && r != 0.0) sum = l * r + sum;
+    }
+    product[i] = sum;
+  }
+  return product;
+}
+
+Matrix WeightedTranspose(const Matrix& a, const Vector& weights) {
+  const int rows = a.cols();
+  const int cols = weights.length();
+  const int inner = a.rows();
+  Matrix product(rows, cols);
+  // Only k = j of the product's inner sum meets a nonzero diagonal element; that one
+  // term is added to the starting +0, which turns a -0 product into +0.
+  for (int j = std::min(cols, inner) - 1; j >= 0; --j) {
+    const FlatArray<double>& row = a[j];
+    const double w = weights[j];
+    if (w == 0.0) continue;
+    for (int i = std::min(rows, row.size()) - 1; i >= 0; --i)
+      if (row[i] != 0.0) product[i][j] = row[i] * w + 0.0;
+  }
+  return product;
 }
 
 Matrix DiagonalMatrix(const Vector& v) {

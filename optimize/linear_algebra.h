@@ -46,6 +46,10 @@ Matrix Transpose(const Matrix& a);
 Matrix MatrixMultiply(const Matrix& a, const Matrix& b);
 Vector MatrixMultiply(const Matrix& a, const Vector& v);
 Matrix DiagonalMatrix(const Vector& v);
+// MatrixMultiply(Transpose(a), DiagonalMatrix(weights)) to the last bit, formed as a
+// scaling: element (i, j) is a[j][i] * weights[j] + 0, or 0 where either factor is 0
+// or missing (j past a's rows).
+Matrix WeightedTranspose(const Matrix& a, const Vector& weights);
 // Squares added to one running sum in index order.
 double SumOfSquares(const Vector& v);
 // (1/N) times the sum of squares: the minimisers' merit.

@@ -8,6 +8,7 @@ TOVAN_PACKAGES=(
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev libqt6opengl6-dev libgl-dev qt6-svg-dev
   fp-utils libchm-dev
+  pybind11-dev python3-dev python3-numpy python3-pytest
   xvfb xauth
 )
 
@@ -31,7 +32,7 @@ tovan_install_packages() {
 
 tovan_build() {
   local dir=$1; shift
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
   cmake --build "$dir" --parallel "$(nproc)"
 }
 

@@ -72,8 +72,12 @@ Complex RationalFunction::ResponseAt(const Complex& s) const {
 }
 
 ComplexVector RationalFunction::Response(const ComplexVector& points) const {
-  return Divide(EvaluateAt(NumeratorCoefficients(), points),
-                EvaluateAt(DenominatorCoefficients(), points));
+  const Polynomial& numerator = NumeratorCoefficients();
+  const Polynomial& denominator = DenominatorCoefficients();
+  ComplexVector values(points.length());
+  for (int k = 0; k < points.length(); ++k)
+    values[k] = Evaluate(numerator, points[k]) / Evaluate(denominator, points[k]);
+  return values;
 }
 
 double RationalFunction::Magnitude(double f) const {

@@ -105,7 +105,7 @@ TEST(ParseCommandLine, HelpListsEveryOption) {
   for (const char* name :
        {"--preset", "--no-preset", "--bitrate", "--risetime", "--samples-per-bit", "--bandwidth",
         "--rolloff", "--group-delay", "--flatness", "--three-cells", "--json", "--stages", "--csv",
-        "--help", "--version"})
+        "--jobs", "--help", "--version"})
     EXPECT_NE(parsed.text.find(name), std::string::npos) << name;
 }
 
@@ -166,6 +166,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"--sweep", "rolloff=0:100:50", "--json", "--stages"},
                 "tovan-cli: --sweep and --stages exclude each other"},
         BadCase{{"--width", "640"}, "tovan-cli: --width needs --png-time or --png-freq"},
+        BadCase{{"--jobs", "2"}, "tovan-cli: --jobs needs --sweep"},
+        BadCase{{"--sweep", "rolloff=0:100:50", "--jobs", "0"},
+                "tovan-cli: --jobs: '0' is out of range (allowed: 1 to 256 threads)"},
         BadCase{{"--sweep", "rolloff=0:100:0"},
                 "tovan-cli: --sweep: rolloff STEP '0' is zero (allowed: a STEP from START "
                 "towards STOP)"},

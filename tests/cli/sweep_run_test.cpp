@@ -54,9 +54,10 @@ EyeComparison SeparateRun(CliOptions options, const SweptParameter& parameter, d
 struct SweepCase {
   const char* sweep;
   int preset;
+  int jobs;
 };
 
-void PrintTo(const SweepCase& c, std::ostream* os) { *os << c.sweep; }
+void PrintTo(const SweepCase& c, std::ostream* os) { *os << c.sweep << " on " << c.jobs; }
 
 class SweepRowsEqualSeparateRuns : public ::testing::TestWithParam<SweepCase> {};
 
@@ -65,11 +66,9 @@ TEST_P(SweepRowsEqualSeparateRuns, BitForBit) {
   options.preset = GetParam().preset;
   options.sweep = ParseSweep(GetParam().sweep).value;
   ASSERT_TRUE(options.sweep);
-  SignalEngine engine;
-  ConfigureEngine(engine, options);
   std::ostringstream silent;
   ProgressBar progress(silent, 0, false);
-  const std::vector<SweepRow> rows = SweepRows(engine, options, *options.sweep, progress);
+  const std::vector<SweepRow> rows = SweepRows(options, *options.sweep, GetParam().jobs, progress);
   ASSERT_EQ(rows.size(), options.sweep->values.size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
     EXPECT_EQ(rows[i].value, options.sweep->values[i]);
@@ -79,11 +78,12 @@ TEST_P(SweepRowsEqualSeparateRuns, BitForBit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Parameters, SweepRowsEqualSeparateRuns,
-                         ::testing::Values(SweepCase{"bandwidth=3:7:2", 0},
-                                           SweepCase{"rolloff=0:480:240", 4},
-                                           SweepCase{"flatness4=-2:2:2", 0},
-                                           SweepCase{"samples-per-bit=32:16:-16", 1},
-                                           SweepCase{"preset=5:7:1", 0}));
+                         ::testing::Values(SweepCase{"bandwidth=3:7:2", 0, 1},
+                                           SweepCase{"bandwidth=3:7:0.5", 0, 3},
+                                           SweepCase{"rolloff=0:480:240", 4, 2},
+                                           SweepCase{"flatness4=-2:2:2", 0, 2},
+                                           SweepCase{"samples-per-bit=32:16:-16", 1, 2},
+                                           SweepCase{"preset=5:7:1", 0, 8}));
 
 TEST(RunSweep, WritesCsvOrJsonAndNoProgressOffATerminal) {
   CliOptions options;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <vector>
 
@@ -103,6 +105,37 @@ TEST(MatrixOperationsTest, ProductTransposeDiagonalAndVectors) {
   const Matrix q = MatrixMultiply(DiagonalMatrix(Values({1, 1})), Rows({{inf, 1}, {2, 3}}));
   EXPECT_EQ(q[0][0], inf);
   EXPECT_EQ(q[0][1], 1.0);
+}
+
+// The fitter's weighted transpose must keep every bit of the product it replaces,
+// the sign of an underflowing product and the skipped 0 * inf included.
+TEST(MatrixOperationsTest, WeightedTransposeKeepsTheBitsOfTheDiagonalProduct) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Case {
+    const char* name;
+    std::vector<std::vector<double>> a;
+    std::vector<double> weights;
+  };
+  const std::vector<Case> cases = {
+      {"plain", {{1, 2}, {3, -4}, {5, 6}}, {0.5, 2, -3}},
+      {"zero weight meets inf", {{inf, 1}, {2, nan}}, {0, 1}},
+      {"underflow to -0", {{-1e-200, 0}, {1, -0.0}}, {1e-200, 7}},
+      {"fewer weights than rows", {{1, 2}, {3, 4}, {5, 6}}, {2, 3}},
+      {"more weights than rows", {{1, 2}}, {2, 3, 4}},
+  };
+  for (const Case& c : cases) {
+    const Matrix a = Rows(c.a);
+    const Vector w = Values(c.weights);
+    const Matrix expected = MatrixMultiply(Transpose(a), DiagonalMatrix(w));
+    const Matrix scaled = WeightedTranspose(a, w);
+    ASSERT_EQ(scaled.rows(), expected.rows()) << c.name;
+    ASSERT_EQ(scaled.cols(), expected.cols()) << c.name;
+    for (int i = 0; i < expected.rows(); ++i)
+      for (int j = 0; j < expected.cols(); ++j)
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(scaled[i][j]), std::bit_cast<std::uint64_t>(expected[i][j]))
+            << c.name << " (" << i << ", " << j << ")";
+  }
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ inline constexpr RealRule kGroupDelayRule{"--group-delay", double(kControlRanges
 inline constexpr RealRule kFlatnessLevelRule{"--flatness", kControlRanges.flatnessLevel.min,
                                              kControlRanges.flatnessLevel.max, "dB"};
 
-// A picture side of --width and --height, in pixels.
+// A picture side of --width and --height in pixels, or the thread count of --jobs.
 struct WholeRule {
   std::string_view name;
   int min;
@@ -44,6 +44,7 @@ struct WholeRule {
 
 inline constexpr WholeRule kPngWidthRule{"--width", 64, 4096, "pixels"};
 inline constexpr WholeRule kPngHeightRule{"--height", 64, 4096, "pixels"};
+inline constexpr WholeRule kJobsRule{"--jobs", 1, 256, "threads"};
 
 // A checked value, or the message saying why it was refused.
 template <class T>

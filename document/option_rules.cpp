@@ -1,4 +1,4 @@
-#include "cli/option_rules.h"
+#include "document/option_rules.h"
 
 #include "document/number_format.h"
 #include "document/text_fields.h"

@@ -1,4 +1,4 @@
-#include "cli/option_rules.h"
+#include "document/option_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,80 @@
+"""The Python module against the command line: same settings, same numbers."""
+import json
+import math
+import os
+import subprocess
+
+import numpy as np
+import pytest
+
+import tovan
+
+CLI = os.environ.get("TOVAN_CLI", "build/tovan-cli")
+
+
+def cli_json(*options):
+    result = subprocess.run([CLI, *options, "--json"], capture_output=True, text=True, check=True)
+    return json.loads(result.stdout)
+
+
+def as_array(values):
+    return np.array([math.nan if v is None else v for v in values], dtype=float)
+
+
+def same_bits(a, b):
+    a, b = np.asarray(a, dtype=float), np.asarray(b, dtype=float)
+    return a.shape == b.shape and a.tobytes() == b.tobytes()
+
+
+@pytest.mark.parametrize("options, settings", [
+    (["--preset", "0"], {}),
+    (["--preset", "4", "--three-cells", "--samples-per-bit", "16", "--bitrate", "5.125",
+      "--risetime", "33", "--group-delay", "17"],
+     {"three_cells": True, "samples_per_bit": 16, "bitrate": 5.125, "risetime": 33,
+      "group_delay": 17}),
+])
+def test_every_array_equals_the_command_lines_json(options, settings):
+    document = cli_json(*options, "--metrics")
+    engine = tovan.Engine()
+    engine.apply_preset(int(options[1]))
+    for name, value in settings.items():
+        setattr(engine, name, value)
+
+    assert same_bits(engine.input_traces(), [as_array(c) for c in document["inputTraces"]])
+    assert same_bits(engine.output_traces(), [as_array(c) for c in document["outputTraces"]])
+    for method, key in [("scope_magnitude", "scopeMagnitudeTrace"),
+                        ("scope_phase", "scopePhaseTrace"),
+                        ("input_spectrum", "inputSpectrumTrace"),
+                        ("output_spectrum", "outputSpectrumTrace")]:
+        frequencies, values = getattr(engine, method)()
+        assert same_bits(frequencies, as_array(document[key]["abscissae"])), method
+        assert same_bits(values, as_array(document[key]["ordinates"])), method
+    metrics = engine.metrics()
+    for side in ("input", "output", "difference"):
+        assert same_bits([metrics[side][k] for k in document["metrics"][side]],
+                         as_array(document["metrics"][side].values()))
+
+
+def test_a_sweep_equals_the_command_lines_sweep():
+    document = cli_json("--preset", "2", "--sweep", "bandwidth=4:8:0.5")
+    columns = tovan.sweep("bandwidth", np.arange(4, 8.25, 0.5), preset=2)
+    assert same_bits(columns["bandwidth"], [row["value"] for row in document["rows"]])
+    for key in document["rows"][0]["metrics"]["output"]:
+        expected = as_array(row["metrics"]["output"][key] for row in document["rows"])
+        assert same_bits(columns["output_" + key], expected), key
+
+
+@pytest.mark.parametrize("name, value, message", [
+    ("bitrate", 7, "--bitrate: '7' is out of range (allowed: 1 to 6 Gbps)"),
+    ("bandwidth", math.nan, "--bandwidth: 'nan' is not a finite decimal number"),
+    ("samples_per_bit", 48, "--samples-per-bit: '48' is out of range"),
+    ("flatness", [0] * 9, None),
+])
+def test_a_refused_value_raises_value_error_and_changes_nothing(name, value, message):
+    engine = tovan.Engine()
+    before = getattr(engine, name)
+    with pytest.raises((ValueError, TypeError)) as error:
+        setattr(engine, name, value)
+    if message:
+        assert error.type is not TypeError and message in str(error.value)
+    assert getattr(engine, name) == before
