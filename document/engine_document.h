@@ -23,7 +23,7 @@ namespace tovan {
 struct DocumentParts {
   bool metrics = false;
   bool stages = false;
-  std::optional<StatEyeSettings> statEye;
+  std::optional<StatEyeSettings> statEye = std::nullopt;
 };
 std::string EngineDocument(SignalEngine& engine, DocumentParts parts = {});
 

@@ -31,13 +31,16 @@ namespace tovan {
 // Phi(c + d z) then changes no faster than the jitter factor), else along the noise
 // variable w with the jitter mass of the strip where c + d z > w in closed form. Either
 // way the integrand is smooth on the step of the rule, which is an 8-point Gauss-Legendre
-// rule on pieces short enough that the integrand's logarithm changes by at most 2 on
-// each (so far tails keep their relative accuracy). Both variables are followed to 12
-// standard deviations: a bit error ratio below about 1e-32 is not resolved. Against a
+// rule on pieces no longer than 4 standard deviations on which the integrand's logarithm
+// changes by at most 8 (so far tails keep their relative accuracy). Both variables are
+// followed to 12 standard deviations, and pieces below 1e-9 of the BER without random
+// jitter (a cheap first estimate) or below 1e-26 are left out: a bit error ratio below
+// about 1e-26 is not resolved. Against a
 // brute-force evaluation of this definition (tests/stateye) the relative error stays
-// below 1e-5 down to 1e-20 (3e-6 at 5e-16, 1e-7 or less above 1e-9). A strip on which
-// the line is nearly flat takes a shortcut, Phi expanded to second order about the
-// strip's Gaussian mean (strip_mass.cpp), within the same accuracy.
+// below 1e-5 down to 1e-20 (3e-6 at 5e-16, 1e-7 or less above 1e-9). Where log Phi(c + d z)
+// is a parabola on the strip to within 1e-7 (a flat line, or a decision seldom wrong),
+// the strip takes a shortcut: the integrand is then a Gaussian, integrated in closed
+// form (strip_mass.cpp).
 //
 // Costs B * 2 * (sample intervals within 12 rj) mass evaluations; those whose line lies
 // more than 12 noise deviations on one side cost no special function at all.

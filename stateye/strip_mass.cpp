@@ -52,23 +52,50 @@ double GaussianLogPeak(double a, double b) {
   return -0.5 * nearest * nearest;
 }
 
-// A line so flat that Phi(c + d z) is a parabola to within about 1e-5 over the strip's
-// Gaussian mass: Phi is expanded about the mass's mean and integrated against the
-// truncated normal's first three moments. Returns a negative number when the line is
-// too steep for it.
-constexpr double kFlatEnough = 0.05;
+// log Phi(c + d z) expanded to second order about the strip's Gaussian mean m: the
+// integrand becomes a Gaussian, integrated in closed form. log Phi is nearly a
+// parabola wherever the decision is seldom wrong (for c + d z well below 0 its third
+// derivative vanishes) and wherever the line is flat, so this covers most strips. It
+// is used when the third-order term (the largest third derivative of the middle and
+// the ends, over the distance from m that the tilted Gaussian reaches within the
+// strip) stays below kCubicTolerance; otherwise the result is negative and the caller
+// integrates.
+constexpr double kCubicTolerance = 1e-7;
+constexpr double kLargestExponent = 600.0;
 
-double NearlyFlat(double za, double zb, double c, double d) {
+// d^3/du^3 log Phi(u) = lambda ((u + lambda)(u + 2 lambda) - 1), lambda = phi / Phi.
+double LogCdfThirdDerivative(double u) {
+  const double phiU = NormalCdf(u);
+  if (phiU == 0.0) return 0.0;
+  const double lambda = NormalDensity(u) / phiU;
+  return lambda * ((u + lambda) * (u + 2.0 * lambda) - 1.0);
+}
+
+double LogQuadratic(double za, double zb, double c, double d) {
   const double mass = NormalMass(za, zb);
   if (mass == 0.0) return 0.0;
-  const double pa = NormalDensity(za);
-  const double pb = NormalDensity(zb);
-  const double mean = (pa - pb) / mass;
-  const double variance = std::max(0.0, (mass + za * pa - zb * pb) / mass - mean * mean);
-  const double u = c + d * mean;
-  if (std::abs(d) * (1.0 + std::abs(u)) * std::sqrt(variance) > kFlatEnough) return -1.0;
-  const double curvature = -d * d * u * NormalDensity(u);  // d^2/dz^2 of Phi(c + d z)
-  return mass * (NormalCdf(u) + 0.5 * curvature * variance);
+  const double m = (NormalDensity(za) - NormalDensity(zb)) / mass;
+  const double u = c + d * m;
+  const double phiU = NormalCdf(u);
+  if (phiU == 0.0) return -1.0;
+  const double lambda = NormalDensity(u) / phiU;  // d/du log Phi(u)
+  const double l1 = d * lambda;
+  const double l2 = -d * d * lambda * (u + lambda);
+  // The third derivative at the middle and at both ends: it changes sign once, and
+  // its size at a single point could be an accidental zero.
+  const double third = std::max({std::abs(lambda * ((u + lambda) * (u + 2.0 * lambda) - 1.0)),
+                                 std::abs(LogCdfThirdDerivative(c + d * za)),
+                                 std::abs(LogCdfThirdDerivative(c + d * zb))});
+  const double l3 = std::abs(d * d * d) * third;
+  const double precision = 1.0 - l2;  // at least 1: log Phi is concave
+  const double centre = (l1 - l2 * m) / precision;
+  const double reach = std::min(std::abs(std::clamp(centre, za, zb) - m) + 3.0 / std::sqrt(precision),
+                                std::max(m - za, zb - m));
+  if (l3 * reach * reach * reach / 6.0 > kCubicTolerance) return -1.0;
+  const double exponent = 0.5 * precision * centre * centre - l1 * m + 0.5 * l2 * m * m;
+  if (exponent > kLargestExponent) return -1.0;
+  const double root = std::sqrt(precision);
+  return phiU * std::exp(exponent) / root * NormalMass(root * (za - centre), root * (zb - centre));
 }
 
 // Along z: phi(z) Phi(c + d z) with |d| <= 1.
@@ -82,6 +109,30 @@ double AlongJitter(double za, double zb, double c, double d, double negligibleLo
   return Composite(std::max(za, -kReach), std::min(zb, kReach), f, slope, skip);
 }
 
+// NormalMass with one end fixed over many calls: that end's two tail probabilities are
+// worked out once; the arithmetic is NormalMass's.
+class MassToFixedEnd {
+ public:
+  explicit MassToFixedEnd(double end) : end_(end), cdf_(NormalCdf(end)), tail_(NormalTail(end)) {}
+  // NormalMass(a, end).
+  double From(double a) const {
+    if (end_ <= a) return 0.0;
+    if (a >= 0.0) return NormalTail(a) - tail_;
+    if (end_ <= 0.0) return cdf_ - NormalCdf(a);
+    return 1.0 - NormalCdf(a) - tail_;
+  }
+  // NormalMass(end, b).
+  double To(double b) const {
+    if (b <= end_) return 0.0;
+    if (end_ >= 0.0) return tail_ - NormalTail(b);
+    if (b <= 0.0) return NormalCdf(b) - cdf_;
+    return 1.0 - cdf_ - NormalTail(b);
+  }
+
+ private:
+  double end_, cdf_, tail_;
+};
+
 // Along w: phi(w) times the mass of the z in [za, zb] with c + d z > w, |d| > 1. Below
 // the line's lowest point on the strip the whole strip counts.
 double AlongNoise(double za, double zb, double c, double d, double negligibleLog) {
@@ -91,16 +142,14 @@ double AlongNoise(double za, double zb, double c, double d, double negligibleLog
   const double high = std::max(ua, ub);
   const double whole = NormalCdf(low) * NormalMass(za, zb);
   const auto zAt = [&](double w) { return (w - c) / d; };
-  const auto f = [&](double w) {
-    const double z = zAt(w);
-    return NormalDensity(w) * (d > 0.0 ? NormalMass(z, zb) : NormalMass(za, z));
-  };
+  const MassToFixedEnd fixedEnd(d > 0.0 ? zb : za);
+  const auto massAbove = [&](double w) { return d > 0.0 ? fixedEnd.From(zAt(w)) : fixedEnd.To(zAt(w)); };
+  const auto f = [&](double w) { return NormalDensity(w) * massAbove(w); };
   const auto slope = [&](double w) { return std::max(1.0, std::abs(w)) + std::abs(zAt(w)) / std::abs(d); };
   // The strip's mass above the line shrinks as w grows: on a piece it is at most its
   // value at the piece's lower end.
   const auto skip = [&](double w0, double w1) {
-    const double z = zAt(w0);
-    const double mass = d > 0.0 ? NormalMass(z, zb) : NormalMass(za, z);
+    const double mass = massAbove(w0);
     return mass == 0.0 || GaussianLogPeak(w0, w1) + std::log(mass) < negligibleLog;
   };
   return whole + Composite(std::max(low, -kReach), std::min(high, kReach), f, slope, skip);
@@ -115,8 +164,8 @@ double StripMassBelowLine(double za, double zb, double c, double d, double negli
   if (std::max(ua, ub) <= -kReach) return 0.0;
   const double negligibleLog = std::log(negligible);
   if (std::abs(d) > 1.0) return AlongNoise(za, zb, c, d, negligibleLog);
-  const double flat = NearlyFlat(za, zb, c, d);
-  return flat >= 0.0 ? flat : AlongJitter(za, zb, c, d, negligibleLog);
+  const double closedForm = LogQuadratic(za, zb, c, d);
+  return closedForm >= 0.0 ? closedForm : AlongJitter(za, zb, c, d, negligibleLog);
 }
 
 double StripMassWherePositive(double za, double zb, double c, double d) {
