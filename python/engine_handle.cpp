@@ -5,6 +5,9 @@
 
 #include "document/number_format.h"
 #include "document/option_rules.h"
+#include "document/text_fields.h"
+#include "response/response_file.h"
+#include "response/response_options.h"
 
 namespace tovan::python {
 
@@ -86,6 +89,28 @@ void EngineHandle::SetFlatness(const std::array<double, kFlatnessLevelCount>& le
 
 bool EngineHandle::ThreeCells() const { return engine->show3BitCells.value; }
 void EngineHandle::SetThreeCells(bool on) { engine->show3BitCells.Write(on); }
+
+void EngineHandle::LoadResponse(const std::string& path, const std::string& mode) {
+  const std::optional<ResponseMode> parsed = ParseResponseMode(mode);
+  if (!parsed)
+    Refuse(OptionError("--response-mode", Quoted(mode) + " is not a mode", "replace or cascade"));
+  ReadResult<ResponseTable> table = LoadResponseFile(path);
+  if (!table.value) throw std::invalid_argument(ErrorMessage(table.error));
+  engine->responseTable.Write(std::move(table.value));
+  engine->responseMode.Write(*parsed);
+}
+
+void EngineHandle::ClearResponse() { engine->responseTable.Write(std::nullopt); }
+
+StatEye EngineHandle::ComputeStatEyeAt(double rjPs, double djPs, double noiseMv, double ber) {
+  constexpr double kVoltsPerMillivolt = 0.001;  // as the command line reads --noise
+  StatEyeSettings settings;
+  settings.rj = Accepted(CheckSpread(kRjRule, PlainText(rjPs)));
+  settings.dj = Accepted(CheckSpread(kDjRule, PlainText(djPs)));
+  settings.noise = Accepted(CheckSpread(kNoiseRule, PlainText(noiseMv))) * kVoltsPerMillivolt;
+  settings.targetBer = Accepted(CheckTargetBer(PlainText(ber)));
+  return ComputeStatEye(EngineEyeSignal(*engine), settings);
+}
 
 void EngineHandle::SetByName(const std::string& name, double value) {
   if (name == "bitrate") return SetBitrate(value);

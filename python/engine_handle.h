@@ -6,6 +6,7 @@
 
 #include "engine/scope_preset_table.h"
 #include "engine/signal_engine.h"
+#include "stateye/stat_eye.h"
 
 namespace tovan::python {
 
@@ -37,6 +38,16 @@ class EngineHandle {
   void SetFlatness(const std::array<double, kFlatnessLevelCount>& levels);
   bool ThreeCells() const;
   void SetThreeCells(bool on);
+
+  // Loads a measured response (the command line's --response and --response-mode:
+  // "replace" or "cascade"); a refused file or mode throws std::invalid_argument with
+  // the reader's one-line message and leaves the engine as it was.
+  void LoadResponse(const std::string& path, const std::string& mode);
+  void ClearResponse();
+
+  // The statistical eye of the scope-affected pattern with rj and dj in ps, noise in mV
+  // RMS and the target BER, each checked as --rj, --dj, --noise and --ber are.
+  StatEye ComputeStatEyeAt(double rjPs, double djPs, double noiseMv, double ber);
 
   // Writes one setting by its Python name ("bitrate", "group_delay", "flatness3" for
   // the level at 3 GHz, ...); throws std::invalid_argument for an unknown name.

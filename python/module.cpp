@@ -86,6 +86,19 @@ PYBIND11_MODULE(tovan, m) {
       .def("output_spectrum", [](EngineHandle& h) {
              return tovan::python::Pair(h.Engine().OutputSpectrumTrace()); },
            "(GHz, dB relative to its maximum) of the scope-affected pattern.")
+      .def("load_response", &EngineHandle::LoadResponse, py::arg("path"),
+           py::arg("mode") = "replace",
+           "Loads a measured response (Touchstone .s2p/.s4p/.ts or CSV); mode 'replace' puts "
+           "it in place of the modelled scope filter, 'cascade' multiplies it in.")
+      .def("clear_response", &EngineHandle::ClearResponse,
+           "Back to the modelled scope filter alone.")
+      .def("stat_eye", [](EngineHandle& h, double rj, double dj, double noise, double ber) {
+             return tovan::python::StatEyeDict(h.ComputeStatEyeAt(rj, dj, noise, ber)); },
+           py::arg("rj") = 0.0, py::arg("dj") = 0.0, py::arg("noise") = 0.0,
+           py::arg("ber") = 1e-12,
+           "The statistical eye with random jitter rj (ps RMS), dual-Dirac jitter dj (ps), "
+           "noise (mV RMS) at the target ber: the figures, bathtubs and contours of "
+           "tovan-cli --stat-eye --json's \"statEye\".")
       .def("metrics", &Metrics,
            "Eye figures: {'input': {...}, 'output': {...}, 'difference': {...}}, NaN where "
            "a figure has no value.");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "measure/eye_metrics.h"
+#include "stateye/stat_eye.h"
 #include "numeric/row_matrix.h"
 #include "transfer/sample_table.h"
 
@@ -20,5 +21,9 @@ pybind11::array_t<double> RowsPerTrace(const Matrix& traces);
 pybind11::tuple Pair(const SampleTable& table);
 // {KEY: value} for the documented eye figures, NaN where a figure has no value.
 pybind11::dict FiguresDict(const EyeMetrics& metrics);
+
+// The statistical eye as the command line's JSON "statEye" object has it (noise in mV,
+// bathtubs as dicts of arrays, each contour an n x 2 array of (phaseUi, volts)).
+pybind11::dict StatEyeDict(const StatEye& eye);
 
 }  // namespace tovan::python

@@ -78,3 +78,30 @@ def test_a_refused_value_raises_value_error_and_changes_nothing(name, value, mes
     if message:
         assert error.type is not TypeError and message in str(error.value)
     assert getattr(engine, name) == before
+
+
+def test_stat_eye_and_a_measured_response_equal_the_command_line(tmp_path):
+    probe = tmp_path / "probe.s2p"
+    rows = [f"{f:g} 0 0 {10 ** (-f / 40):.6f} {-20 * f:.3f} 0 0 0 0" for f in (0.1, 1, 2, 4, 8, 16)]
+    probe.write_text("# GHz S MA R 50\n" + "\n".join(rows) + "\n")
+    document = cli_json("--response", str(probe), "--response-mode", "cascade",
+                        "--stat-eye", "--rj", "1.5", "--dj", "4", "--noise", "3", "--ber", "1e-9")
+    engine = tovan.Engine()
+    engine.apply_preset(0)
+    engine.load_response(str(probe), "cascade")
+    assert same_bits(engine.output_traces(), [as_array(c) for c in document["outputTraces"]])
+    eye = engine.stat_eye(rj=1.5, dj=4, noise=3, ber=1e-9)
+    expected = document["statEye"]
+    for key in ("targetBer", "rj", "dj", "noise", "eyeHeight", "eyeWidth", "bestPhase"):
+        assert same_bits([eye[key]], [expected[key]]), key
+    assert same_bits(eye["bathtubHorizontal"]["log10Ber"], expected["bathtubHorizontal"]["log10Ber"])
+    assert same_bits(eye["bathtubVertical"]["volts"], expected["bathtubVertical"]["volts"])
+    assert list(eye["contours"]) == list(expected["contours"])
+    for level, line in expected["contours"].items():
+        assert same_bits(eye["contours"][level], np.array(line).reshape(-1, 2)), level
+
+    with pytest.raises(ValueError, match="--ber"):
+        engine.stat_eye(ber=0.7)
+    with pytest.raises(ValueError, match="missing.s2p"):
+        engine.load_response(str(tmp_path / "missing.s2p"))
+    assert same_bits(engine.output_traces(), [as_array(c) for c in document["outputTraces"]])
