@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -18,6 +20,7 @@
 #include "app/scope_chooser_dlg.h"
 #include "app/simulator_app.h"
 #include "app/simulator_dlg.h"
+#include "app/stat_eye_window.h"
 #include "app/surface_format.h"
 #include "plot/engine_view_frames.h"
 #include "plot/freq_domain_view.h"
@@ -204,6 +207,11 @@ class SetupReferenceTest : public QObject {
     QVERIFY(dialog->Engine().responseTable.value.has_value());
     QCOMPARE(dialog->Engine().responseMode.value, ResponseMode::kCascade);
     QCOMPARE(dialog->CurrentSetup(), setup);
+    QVERIFY(!dialog->StatEyeWin());
+    for (QAction* menu : dialog->findChild<QMenuBar*>()->actions())
+      if (menu->text() == "&View") menu->menu()->actions().value(0)->trigger();
+    QVERIFY(dialog->StatEyeWin());
+    QCOMPARE(dialog->StatEyeWin()->ControlValues(), *setup.statEye);
     QFile::remove(folder.filePath("probe.csv"));
     tovan::Setup other = setup;
     other.bitrateGbps = 3.0;
