@@ -63,6 +63,11 @@ bool ScopeResponseMenu::Load(const QString& path) {
   return true;
 }
 
+void ScopeResponseMenu::Use(ResponseTable table, ResponseMode mode) {
+  dialog->Engine().responseTable.Write(std::move(table));
+  SetCascade(mode == ResponseMode::kCascade);
+}
+
 void ScopeResponseMenu::Clear() {
   dialog->Engine().responseTable.Write(std::nullopt);
   ShowState();

@@ -32,6 +32,8 @@ class ScopeResponseMenu : public QObject {
   // Reads `path` whole; loads it and returns true, or shows the reader's one-line
   // message in one message box, changes nothing and returns false.
   bool Load(const QString& path);
+  // Puts a table already read in place with its mode, as Load and SetCascade would.
+  void Use(ResponseTable table, ResponseMode mode);
   void Clear();
   void SetCascade(bool cascade);
   // The line under the plots; null until a response was first loaded.

@@ -131,7 +131,7 @@ void CSimulatorDlg::BuildFileMenu(QMenu* file) {
   });
   file->addAction("Export &Data…", this, [this] { RunExportDataCommand(this, engine); });
   file->addSeparator();
-  new ScopeResponseMenu(this, file);
+  responseMenu = new ScopeResponseMenu(this, file);
   file->addSeparator();
   file->addAction("E&xit", this, [this] { FindControl<QPushButton>(client, kOkButton)->click(); });
 }
@@ -139,6 +139,8 @@ void CSimulatorDlg::BuildFileMenu(QMenu* file) {
 void CSimulatorDlg::BuildViewMenu(QMenu* view) {
   view->addAction("Statistical &Eye…", this, [this] {
     if (!statEyeWindow) statEyeWindow = std::make_unique<StatEyeWindow>(&engine);
+    if (waitingStatEye) statEyeWindow->SetControlValues(*waitingStatEye);
+    waitingStatEye.reset();
     statEyeWindow->show();
     statEyeWindow->raise();
   });

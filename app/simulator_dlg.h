@@ -30,6 +30,7 @@ class CSimulatorApp;
 class CTimeDomainView;
 class EyeReadout;
 class ScaleStrip;
+class ScopeResponseMenu;
 class StatEyeWindow;
 
 // The main window (template 102, "Tovan 1.0"): owns the engine, the two plot views,
@@ -66,12 +67,18 @@ class CSimulatorDlg : public QDialog {
   // close box that a window manager adds to a side dialog hides it.
   void HideSideDialogLater(const QDialog* side);
 
-  // Setup files (simulator_setup.cpp). Opening reads the whole file first: a refused
-  // file returns its one-line message and changes nothing; a good one is loaded.
+  // Setup files (simulator_setup.cpp). Opening reads the whole file and its response
+  // file first: a refused one returns its one-line message and changes nothing; a
+  // good one is loaded.
   QString OpenSetupFile(const QString& path);
-  // Every control, view flag, side dialog and the chooser follow the setup.
+  // Every control, view flag, side dialog and the chooser follow the setup; the
+  // response is cleared (a response block is put in place by OpenSetupFile) and a
+  // statEye block goes to the Statistical Eye window's controls, or waits for the
+  // window to open.
   void LoadSetup(const Setup& setup);
-  // The engine's cells with the preset selection and the view flags.
+  // The engine's cells with the preset selection and the view flags, the loaded
+  // response, and the statistical eye's values once its window exists or a setup
+  // gave them.
   Setup CurrentSetup() const;
   // "" or the message saying why the file could not be written.
   QString SaveSetupFile(const QString& path) const;
@@ -161,6 +168,9 @@ class CSimulatorDlg : public QDialog {
   std::unique_ptr<CIntSliderBinding> samplesPerBitBinding;
   // A window of its own (no parent: Enter reaches its controls), closed with this one.
   std::unique_ptr<StatEyeWindow> statEyeWindow;
+  // A setup's statistical-eye values while the window does not exist yet.
+  std::optional<StatEyeSetup> waitingStatEye;
+  ScopeResponseMenu* responseMenu = nullptr;  // a child
 };
 
 }  // namespace tovan

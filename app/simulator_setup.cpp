@@ -13,9 +13,13 @@
 #include "app/error_adjust_dlg.h"
 #include "app/scope_chooser_dlg.h"
 #include "app/simulator_app.h"
+#include "app/scope_response_menu.h"
 #include "app/simulator_dlg.h"
+#include "app/stat_eye_window.h"
 #include "plot/freq_domain_view.h"
 #include "plot/time_domain_view.h"
+#include "response/response_file.h"
+#include "response/response_options.h"
 #include "setup/setup_engine.h"
 #include "setup/setup_reader.h"
 #include "setup/setup_writer.h"
@@ -57,9 +61,17 @@ void CSimulatorDlg::RunSaveSetupCommand() {
 QString CSimulatorDlg::OpenSetupFile(const QString& path) {
   const SetupReading reading = ReadSetupFile(FilePath(path));
   if (!reading.setup) return QString::fromStdString(reading.error);
-  const std::string unapplied = UnappliedBlockError(*reading.setup, path.toStdString());
-  if (!unapplied.empty()) return QString::fromStdString(unapplied);
-  LoadSetup(*reading.setup);
+  const Setup& setup = *reading.setup;
+  std::optional<ResponseTable> table;
+  if (setup.response) {
+    ReadResult<ResponseTable> read = LoadResponseFile(setup.response->file);
+    if (!read.value) return path + ": " + QString::fromStdString(ErrorMessage(read.error));
+    table = std::move(read.value);
+  }
+  LoadSetup(setup);
+  if (table)
+    responseMenu->Use(std::move(*table),
+                      ParseResponseMode(setup.response->mode).value_or(ResponseMode::kReplace));
   return QString();
 }
 
@@ -75,6 +87,9 @@ void CSimulatorDlg::LoadSetup(const Setup& setup) {
   if (chooserDlg && setup.preset != kCustomPreset)
     chooserDlg->PresetButton(setup.preset)->setChecked(true);
   bitCellButton->setText(setup.threeCells ? "Show 1 Bit Cell" : "Show 3 Bit Cells");
+  if (engine.responseTable.value) responseMenu->Clear();
+  if (setup.statEye && statEyeWindow) statEyeWindow->SetControlValues(*setup.statEye);
+  if (setup.statEye && !statEyeWindow) waitingStatEye = setup.statEye;
   const SetupViews& views = setup.views;
   const std::pair<int, bool> boxes[] = {
       {1023, views.timeGrid},          {1025, views.timeInput},          {1031, views.timeOutput},
@@ -99,7 +114,11 @@ Setup CSimulatorDlg::CurrentSetup() const {
   views.freqInputSpectrum = freqView->showInputSpectrum != 0;
   views.freqOutputSpectrum = freqView->showOutputSpectrum != 0;
   views.printColors = timeView->printColors != 0;
-  return SetupFromEngine(engine, app->presetIndex, views);
+  Setup setup = SetupFromEngine(engine, app->presetIndex, views);
+  if (const std::optional<ResponseTable>& table = engine.responseTable.value)
+    setup.response = ResponseSetup{table->file, ResponseModeName(engine.responseMode.value)};
+  setup.statEye = statEyeWindow ? statEyeWindow->ControlValues() : waitingStatEye;
+  return setup;
 }
 
 QString CSimulatorDlg::SaveSetupFile(const QString& path) const {

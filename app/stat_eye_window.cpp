@@ -136,6 +136,18 @@ void StatEyeWindow::ApplyTargetBer() {
   berDialogOpen = false;
 }
 
+StatEyeSetup StatEyeWindow::ControlValues() const {
+  return StatEyeSetup{rjBox->value(), djBox->value(), noiseBox->value(), settings.targetBer};
+}
+
+void StatEyeWindow::SetControlValues(const StatEyeSetup& values) {
+  rjBox->setValue(values.rjPs);
+  djBox->setValue(values.djPs);
+  noiseBox->setValue(values.noiseMv);
+  settings.targetBer = values.ber;
+  berEdit->setText(QString::fromStdString(BerKey(settings.targetBer)));
+}
+
 void StatEyeWindow::OnTick() {
   using namespace std::chrono_literals;
   if (pending.valid() && pending.wait_for(0ms) == std::future_status::ready) {

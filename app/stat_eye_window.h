@@ -6,6 +6,7 @@
 #include <future>
 #include <optional>
 
+#include "setup/setup.h"
 #include "stateye/stat_eye.h"
 
 class QDoubleSpinBox;
@@ -34,6 +35,10 @@ class StatEyeWindow : public QDialog {
   void OnTick();
   // The settings the controls show.
   StatEyeSettings Settings() const { return settings; }
+  // The controls' values as a setup file keeps them (noise in mV).
+  StatEyeSetup ControlValues() const;
+  // Sets the controls as typing the values would.
+  void SetControlValues(const StatEyeSetup& values);
   // The result on show, if any.
   const std::optional<StatEye>& Shown() const { return shown; }
   // True while a computation runs.

@@ -15,10 +15,13 @@ namespace tovan {
 // What one command line asks for, in the units the controls show (ps for risetime
 // and group delay). Absent values leave the engine's cell as the preset (or the
 // engine default) left it.
-// Two setup files whose eyes --compare sets side by side.
+// Two setup files whose eyes --compare sets side by side, each with the table of
+// its response block when it has one.
 struct SetupPair {
   Setup a;
   Setup b;
+  std::optional<ResponseTable> responseA;
+  std::optional<ResponseTable> responseB;
 };
 
 struct CliOptions {
@@ -34,12 +37,14 @@ struct CliOptions {
   std::optional<double> groupDelayPs;
   std::optional<std::array<double, kFlatnessLevelCount>> flatnessDb;
   std::optional<ResponseTable> response;  // read from --response while checking
+  std::string responseFile;                // the file response was read from, for --save-setup
   ResponseMode responseMode = ResponseMode::kReplace;
   bool threeCells = false;
   bool json = false;
   bool stages = false;
   bool metrics = false;
   std::optional<StatEyeSettings> statEye;  // with --stat-eye: noise in V, rj and dj in ps
+  std::optional<StatEyeSetup> statEyeSetup;  // the same in the controls' units (noise in mV)
   std::optional<std::string> csvDirectory;
   std::optional<SweepRequest> sweep;
   std::optional<int> jobs;  // threads of the sweep; absent: one per core

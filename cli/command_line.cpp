@@ -8,9 +8,9 @@
 #include "document/option_rules.h"
 #include "document/text_fields.h"
 #include "cli/png_export.h"
+#include "cli/setup_options.h"
 #include "response/response_file.h"
 #include "response/response_options.h"
-#include "setup/setup_engine.h"
 #include "setup/setup_reader.h"
 
 namespace tovan {
@@ -54,6 +54,7 @@ class CommandLineParser {
   std::string SetupConflictError() const;
   std::string ReadSetupFiles(CliOptions& options) const;
   void KeepOnlyOptionsAfterSetup(int argc, const char* const* argv, CliOptions& options) const;
+  std::string ApplySetupBlocks(int argc, const char* const* argv, CliOptions& options) const;
   std::string TranslateError(const CLI::ParseError& error) const;
   std::string FirstStructuralError() const;
   std::string ConflictError() const;
@@ -163,8 +164,9 @@ void CommandLineParser::AddStatEyeOptions() {
 
 void CommandLineParser::AddSetupOptions() {
   setup_ = AddValue("--setup", raw_.setup, "FILE",
-                    "a setup file written into the engine first; the engine options after it "
-                    "override its values, those before it are overridden",
+                    "a setup file written into the engine first, with its measured response and "
+                    "statistical-eye settings; the options after it override its values, "
+                    "those before it are overridden",
                     std::string(kSetupFile));
   saveSetup_ = AddValue("--save-setup", raw_.saveSetup, "FILE",
                         "write the setup of the effective options to FILE, then run as usual",
@@ -269,14 +271,22 @@ std::string CommandLineParser::SetupConflictError() const {
   return "";
 }
 
+// The table of the setup's response block, if it has one; "" or the one line naming
+// the setup file and what is wrong with its response file.
+std::string LoadSetupResponse(const Setup& setup, const std::string& label,
+                              std::optional<ResponseTable>& table) {
+  if (!setup.response) return "";
+  ReadResult<ResponseTable> read = LoadResponseFile(setup.response->file);
+  if (!read.value) return "tovan-cli: " + label + ": " + ErrorMessage(read.error);
+  table = std::move(read.value);
+  return "";
+}
+
 // Each file is read whole; the first refused names its file and key.
 std::string CommandLineParser::ReadSetupFiles(CliOptions& options) const {
   auto read = [](const std::string& path, std::optional<Setup>& target) {
     SetupReading reading = ReadSetupFile(path);
     if (!reading.setup) return "tovan-cli: " + reading.error;
-    if (const std::string unapplied = UnappliedBlockError(*reading.setup, path);
-        !unapplied.empty())
-      return "tovan-cli: " + unapplied;
     target = std::move(reading.setup);
     return std::string();
   };
@@ -285,7 +295,12 @@ std::string CommandLineParser::ReadSetupFiles(CliOptions& options) const {
   std::optional<Setup> a, b;
   if (std::string error = read(raw_.compare[0], a); !error.empty()) return error;
   if (std::string error = read(raw_.compare[1], b); !error.empty()) return error;
-  options.compare = SetupPair{*a, *b};
+  SetupPair pair{*a, *b, std::nullopt, std::nullopt};
+  if (std::string error = LoadSetupResponse(*a, raw_.compare[0], pair.responseA); !error.empty())
+    return error;
+  if (std::string error = LoadSetupResponse(*b, raw_.compare[1], pair.responseB); !error.empty())
+    return error;
+  options.compare = std::move(pair);
   return "";
 }
 
@@ -315,6 +330,32 @@ void CommandLineParser::KeepOnlyOptionsAfterSetup(int argc, const char* const* a
   if (!after(rolloff_)) options.rolloffDbPerDecade.reset();
   if (!after(groupDelay_)) options.groupDelayPs.reset();
   if (!after(flatness_)) options.flatnessDb.reset();
+}
+
+// The file's blocks act as --stat-eye with its values and as --response FILE
+// --response-mode MODE given where --setup stands: what follows it overrides them.
+std::string CommandLineParser::ApplySetupBlocks(int argc, const char* const* argv,
+                                                CliOptions& options) const {
+  const Setup& setup = *options.setup;
+  const int setupAt = Position(argc, argv, "--setup");
+  auto after = [&](CLI::Option* option) {
+    return Given(option) && Position(argc, argv, option->get_name()) > setupAt;
+  };
+  if (setup.statEye) {
+    StatEyeSetup merged = *setup.statEye;
+    if (after(rj_)) merged.rjPs = options.statEyeSetup->rjPs;
+    if (after(dj_)) merged.djPs = options.statEyeSetup->djPs;
+    if (after(noise_)) merged.noiseMv = options.statEyeSetup->noiseMv;
+    if (after(ber_)) merged.ber = options.statEyeSetup->ber;
+    options.statEyeSetup = merged;
+    options.statEye = StatEyeSettingsFrom(merged);
+  }
+  if (!setup.response || after(response_)) return "";
+  if (std::string error = LoadSetupResponse(setup, raw_.setup, options.response); !error.empty())
+    return error;
+  options.responseFile = setup.response->file;
+  options.responseMode = SetupResponseMode(setup);
+  return "";
 }
 
 std::string CommandLineParser::CheckValues(CliOptions& options) const {
@@ -380,29 +421,30 @@ std::string CommandLineParser::CheckResponse(CliOptions& options) const {
   ReadResult<ResponseTable> table = LoadResponseFile(raw_.response, pairing);
   if (!table.value) return "tovan-cli: " + ErrorMessage(table.error);
   options.response = std::move(table.value);
+  options.responseFile = raw_.response;
   return "";
 }
 
 std::string CommandLineParser::CheckStatEyeValues(CliOptions& options) const {
   if (!Given(statEye_)) return "";
-  constexpr double kVoltsPerMillivolt = 0.001;
-  StatEyeSettings settings;
-  const std::tuple<CLI::Option*, const SpreadRule&, const std::string&, double&, double> spreads[] = {
-      {rj_, kRjRule, raw_.rj, settings.rj, 1.0},
-      {dj_, kDjRule, raw_.dj, settings.dj, 1.0},
-      {noise_, kNoiseRule, raw_.noise, settings.noise, kVoltsPerMillivolt}};
-  for (const auto& [option, rule, text, target, scale] : spreads) {
+  StatEyeSetup given;
+  const std::tuple<CLI::Option*, const SpreadRule&, const std::string&, double&> spreads[] = {
+      {rj_, kRjRule, raw_.rj, given.rjPs},
+      {dj_, kDjRule, raw_.dj, given.djPs},
+      {noise_, kNoiseRule, raw_.noise, given.noiseMv}};
+  for (const auto& [option, rule, text, target] : spreads) {
     if (!Given(option)) continue;
     const Checked<double> value = CheckSpread(rule, text);
     if (!value.value) return value.error;
-    target = *value.value * scale;
+    target = *value.value;
   }
   if (Given(ber_)) {
     const Checked<double> ber = CheckTargetBer(raw_.ber);
     if (!ber.value) return ber.error;
-    settings.targetBer = *ber.value;
+    given.ber = *ber.value;
   }
-  options.statEye = settings;
+  options.statEyeSetup = given;
+  options.statEye = StatEyeSettingsFrom(given);
   return "";
 }
 
@@ -478,7 +520,11 @@ ParsedCommandLine CommandLineParser::Parse(int argc, const char* const* argv) {
   if (Given(pngFreq_)) options.pngFreqPath = raw_.pngFreq;
   options.barePictures = Given(bare_);
   if (Given(saveSetup_)) options.saveSetupPath = raw_.saveSetup;
-  if (Given(setup_)) KeepOnlyOptionsAfterSetup(argc, argv, options);
+  if (Given(setup_)) {
+    KeepOnlyOptionsAfterSetup(argc, argv, options);
+    result.text = ApplySetupBlocks(argc, argv, options);
+    if (!result.text.empty()) return {CommandKind::kError, {}, result.text};
+  }
   result.kind = CommandKind::kRun;
   return result;
 }

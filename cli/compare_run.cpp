@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "cli/engine_setup.h"
+#include "cli/setup_options.h"
 #include "document/metrics_json.h"
 #include "document/metrics_table.h"
 #include "measure/engine_eye.h"
@@ -16,10 +17,12 @@ struct SetupRun {
   bool failed;
 };
 
-SetupRun RunSetup(const Setup& setup) {
+SetupRun RunSetup(const Setup& setup, const std::optional<ResponseTable>& response) {
   CliOptions options;
   options.setup = setup;
   options.applyPreset = false;
+  options.response = response;
+  options.responseMode = SetupResponseMode(setup);
   const auto engine = std::make_unique<SignalEngine>();
   ConfigureEngine(*engine, options);
   const EyeMetrics eye = MeasureEngineEye(*engine).output;
@@ -30,8 +33,8 @@ SetupRun RunSetup(const Setup& setup) {
 
 int RunCompare(const CliOptions& options, std::ostream& out, std::ostream& err) {
   if (!options.compare) return 0;
-  const SetupRun a = RunSetup(options.compare->a);
-  const SetupRun b = RunSetup(options.compare->b);
+  const SetupRun a = RunSetup(options.compare->a, options.compare->responseA);
+  const SetupRun b = RunSetup(options.compare->b, options.compare->responseB);
   const EyeMetrics difference = Difference(b.eye, a.eye);
   std::string text;
   if (options.json) {

@@ -1,8 +1,10 @@
 #include "cli/setup_options.h"
 
+#include <filesystem>
 #include <memory>
 
 #include "cli/engine_setup.h"
+#include "response/response_options.h"
 #include "setup/setup_engine.h"
 
 namespace tovan {
@@ -18,11 +20,27 @@ Setup EffectiveSetup(const CliOptions& options) {
   if (preset != kCustomPreset && !EngineHoldsPreset(*engine, preset)) preset = kCustomPreset;
   Setup setup =
       SetupFromEngine(*engine, preset, options.setup ? options.setup->views : SetupViews{});
-  if (options.setup) {
-    setup.response = options.setup->response;
-    setup.statEye = options.setup->statEye;
-  }
+  if (options.response)
+    setup.response =
+        ResponseSetup{std::filesystem::absolute(options.responseFile).lexically_normal().string(),
+                      ResponseModeName(options.responseMode)};
+  setup.statEye = options.statEyeSetup;
   return setup;
+}
+
+ResponseMode SetupResponseMode(const Setup& setup) {
+  if (!setup.response) return ResponseMode::kReplace;
+  return ParseResponseMode(setup.response->mode).value_or(ResponseMode::kReplace);
+}
+
+StatEyeSettings StatEyeSettingsFrom(const StatEyeSetup& setup) {
+  constexpr double kVoltsPerMillivolt = 0.001;
+  StatEyeSettings settings;
+  settings.rj = setup.rjPs;
+  settings.dj = setup.djPs;
+  settings.noise = setup.noiseMv * kVoltsPerMillivolt;
+  settings.targetBer = setup.ber;
+  return settings;
 }
 
 }  // namespace tovan

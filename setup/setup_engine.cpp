@@ -54,14 +54,6 @@ void ApplySetup(SignalEngine& engine, const Setup& setup) {
   engine.risetime.Write(NsFromPs(setup.risetimePs));
 }
 
-std::string UnappliedBlockError(const Setup& setup, std::string_view label) {
-  if (setup.response)
-    return std::string(label) + ": \"response\": measured scope responses are not in this build";
-  if (setup.statEye)
-    return std::string(label) + ": \"statEye\": the statistical eye is not in this build";
-  return "";
-}
-
 bool EngineHoldsPreset(const SignalEngine& engine, int preset) {
   const ScopePresetTable& table = kScopePresets;
   if (engine.bandwidth.value != table.presetBandwidth[preset]) return false;

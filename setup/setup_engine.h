@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-#include <string_view>
 
 #include "engine/signal_engine.h"
 #include "setup/setup.h"
@@ -13,11 +11,6 @@ namespace tovan {
 // then the input signal values. Risetime and group delay go in as ps / 1000.0 (ns).
 // The views and the optional blocks are the front end's to apply. Computes nothing.
 void ApplySetup(SignalEngine& engine, const Setup& setup);
-
-// "" when ApplySetup writes every part of setup; otherwise one message, "LABEL: "KEY":
-// ...", naming the optional block ("response" or "statEye") that this build has no
-// engine input for, so a front end refuses the file rather than ignore the block.
-std::string UnappliedBlockError(const Setup& setup, std::string_view label);
 
 // True when the engine's scope cells hold exactly what ApplyScopePreset(preset) writes.
 bool EngineHoldsPreset(const SignalEngine& engine, int preset);

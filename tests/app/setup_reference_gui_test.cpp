@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -18,6 +20,7 @@
 #include "app/scope_chooser_dlg.h"
 #include "app/simulator_app.h"
 #include "app/simulator_dlg.h"
+#include "app/stat_eye_window.h"
 #include "app/surface_format.h"
 #include "plot/engine_view_frames.h"
 #include "plot/freq_domain_view.h"
@@ -188,6 +191,36 @@ class SetupReferenceTest : public QObject {
     QCOMPARE(dialog->SaveSetupFile(second), QString());
     QVERIFY(!Contents(first).isEmpty());
     QCOMPARE(Contents(second), Contents(first));
+  }
+
+  // A response block loads its file as the menu does and a statEye block waits for the
+  // Statistical Eye window; a response file that cannot be read refuses the whole setup.
+  void responseAndStatEyeBlocksAreApplied() {
+    WriteText(folder.filePath("probe.csv"),
+              "Frequency (MHz),Magnitude (dB)\n100,0\n2000,-1\n8000,-6\n");
+    tovan::Setup setup = CustomSetup();
+    setup.response = ResponseSetup{folder.filePath("probe.csv").toStdString(), "cascade"};
+    setup.statEye = StatEyeSetup{1.5, 10.0, 2.5, 1e-9};
+    const QString path = folder.filePath("blocks.json");
+    WriteText(path, SetupText(setup, folder.path().toStdString()));
+    QCOMPARE(dialog->OpenSetupFile(path), QString());
+    QVERIFY(dialog->Engine().responseTable.value.has_value());
+    QCOMPARE(dialog->Engine().responseMode.value, ResponseMode::kCascade);
+    QCOMPARE(dialog->CurrentSetup(), setup);
+    QVERIFY(!dialog->StatEyeWin());
+    for (QAction* menu : dialog->findChild<QMenuBar*>()->actions())
+      if (menu->text() == "&View") menu->menu()->actions().value(0)->trigger();
+    QVERIFY(dialog->StatEyeWin());
+    QCOMPARE(dialog->StatEyeWin()->ControlValues(), *setup.statEye);
+    QFile::remove(folder.filePath("probe.csv"));
+    tovan::Setup other = setup;
+    other.bitrateGbps = 3.0;
+    other.statEye->rjPs = 3.0;
+    const QString bad = folder.filePath("bad.json");
+    WriteText(bad, SetupText(other, folder.path().toStdString()));
+    const QString message = dialog->OpenSetupFile(bad);
+    QVERIFY2(message.startsWith(bad) && message.contains("probe.csv"), qPrintable(message));
+    QCOMPARE(dialog->CurrentSetup(), setup);
   }
 
   // Every control moves the live picture and figures; the reference keeps every bit.

@@ -115,6 +115,35 @@ TEST_F(SetupFileCli, SaveOpenSaveGivesTheSameBytesAndRunsAsUsual) {
   EXPECT_EQ(Contents(Path("second.json")), first);
 }
 
+// The response and statistical-eye blocks stand for the options they were saved
+// from: save, open, save again gives the same bytes, the file runs to the same JSON
+// document, and options after --setup still override it.
+TEST_F(SetupFileCli, ResponseAndStatEyeBlocksStandForTheirOptions) {
+  const std::string probe =
+      Write("probe.csv", "Frequency (MHz),Magnitude (dB)\n100,0\n2000,-1\n8000,-6\n");
+  const std::vector<std::string> response = {"--preset", "2", "--response", probe,
+                                             "--response-mode", "cascade", "--json"};
+  const std::vector<std::string> statEye = {"--stat-eye", "--dj", "10", "--noise", "2.5",
+                                            "--ber", "1e-9"};
+  std::vector<std::string> options = response, saving = response;
+  options.insert(options.end(), statEye.begin(), statEye.end());
+  options.insert(options.end(), {"--rj", "1.5"});
+  saving.insert(saving.end(), {"--stat-eye", "--rj", "1.5", "--dj", "10", "--noise", "2.5",
+                               "--ber", "1e-9", "--save-setup", Path("first.json")});
+  const std::string expected = Output(options);
+  EXPECT_EQ(Output(saving), expected);
+  const std::string first = Contents(Path("first.json"));
+  EXPECT_NE(first.find("\"file\": \"probe.csv\""), std::string::npos) << first;
+  EXPECT_EQ(Output({"--setup", Path("first.json"), "--json"}), expected);
+  Output({"--setup", Path("first.json"), "--save-setup", Path("second.json")});
+  EXPECT_EQ(Contents(Path("second.json")), first);
+  std::vector<std::string> overridden = response;
+  overridden.insert(overridden.end(), statEye.begin(), statEye.end());
+  overridden.insert(overridden.end(), {"--rj", "3"});
+  EXPECT_EQ(Output({"--setup", Path("first.json"), "--stat-eye", "--rj", "3", "--json"}),
+            Output(overridden));
+}
+
 nlohmann::json Figures(const nlohmann::json& document, const char* key) {
   EXPECT_TRUE(document.contains(key)) << key;
   return document[key];
@@ -163,7 +192,7 @@ TEST_F(SetupFileCli, BadFilesExitTwoWithOneLineAndNothingOnStdout) {
       {{"--setup", Path("none.json"), "--json"}, "none.json: cannot be read"},
       {{"--setup", outOfRange}, "range.json: \"bitrate\": 9 is out of range"},
       {{"--compare", good, outOfRange, "--json"}, "range.json: \"bitrate\""},
-      {{"--setup", withResponse}, "response.json: \"response\": "},
+      {{"--setup", withResponse}, "response.json: " + Path("x.s2p") + ": "},
       {{"--setup", Write("text.json", "bitrate = 3")}, "text.json: is not valid JSON"},
   };
   for (const auto& c : cases) {
