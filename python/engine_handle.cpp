@@ -1,5 +1,6 @@
 #include "python/engine_handle.h"
 
+#include <filesystem>
 #include <stdexcept>
 #include <string_view>
 
@@ -8,6 +9,9 @@
 #include "document/text_fields.h"
 #include "response/response_file.h"
 #include "response/response_options.h"
+#include "setup/setup_engine.h"
+#include "setup/setup_reader.h"
+#include "setup/setup_writer.h"
 
 namespace tovan::python {
 
@@ -40,8 +44,9 @@ double CheckedReal(const RealRule& rule, double value) {
 
 EngineHandle::EngineHandle() : engine(std::make_unique<SignalEngine>()) {}
 
-void EngineHandle::ApplyPreset(int preset) {
-  ApplyScopePreset(*engine, Accepted(CheckPreset(std::to_string(preset))));
+void EngineHandle::ApplyPreset(int n) {
+  preset = Accepted(CheckPreset(std::to_string(n)));
+  ApplyScopePreset(*engine, preset);
 }
 
 double EngineHandle::Bitrate() const { return engine->bitrate.value; }
@@ -98,9 +103,43 @@ void EngineHandle::LoadResponse(const std::string& path, const std::string& mode
   if (!table.value) throw std::invalid_argument(ErrorMessage(table.error));
   engine->responseTable.Write(std::move(table.value));
   engine->responseMode.Write(*parsed);
+  response = ResponseSetup{std::filesystem::absolute(path).string(), mode};
 }
 
-void EngineHandle::ClearResponse() { engine->responseTable.Write(std::nullopt); }
+void EngineHandle::ClearResponse() {
+  engine->responseTable.Write(std::nullopt);
+  response.reset();
+}
+
+void EngineHandle::LoadSetup(const std::string& path) {
+  SetupReading reading = ReadSetupFile(path);
+  if (!reading.setup) throw std::invalid_argument(reading.error);
+  const Setup& setup = *reading.setup;
+  // The response file is read before anything changes, so a bad one changes nothing.
+  std::optional<ResponseTable> table;
+  std::optional<ResponseMode> mode;
+  if (setup.response) {
+    mode = ParseResponseMode(setup.response->mode);
+    ReadResult<ResponseTable> read = LoadResponseFile(setup.response->file);
+    if (!read.value) throw std::invalid_argument(path + ": " + ErrorMessage(read.error));
+    table = std::move(read.value);
+  }
+  ApplySetup(*engine, setup);
+  engine->responseTable.Write(std::move(table));
+  if (mode) engine->responseMode.Write(*mode);
+  preset = setup.preset;
+  response = setup.response;
+  statEye = setup.statEye;
+}
+
+void EngineHandle::SaveSetup(const std::string& path) const {
+  const bool onPreset = preset != kCustomPreset && EngineHoldsPreset(*engine, preset);
+  Setup setup = SetupFromEngine(*engine, onPreset ? preset : kCustomPreset, SetupViews{});
+  setup.response = response;
+  setup.statEye = statEye;
+  if (const std::string error = WriteSetupFile(path, setup); !error.empty())
+    throw std::invalid_argument(error);
+}
 
 StatEye EngineHandle::ComputeStatEyeAt(double rjPs, double djPs, double noiseMv, double ber) {
   constexpr double kVoltsPerMillivolt = 0.001;  // as the command line reads --noise
@@ -109,6 +148,7 @@ StatEye EngineHandle::ComputeStatEyeAt(double rjPs, double djPs, double noiseMv,
   settings.dj = Accepted(CheckSpread(kDjRule, PlainText(djPs)));
   settings.noise = Accepted(CheckSpread(kNoiseRule, PlainText(noiseMv))) * kVoltsPerMillivolt;
   settings.targetBer = Accepted(CheckTargetBer(PlainText(ber)));
+  statEye = StatEyeSetup{rjPs, djPs, noiseMv, settings.targetBer};
   return ComputeStatEye(EngineEyeSignal(*engine), settings);
 }
 
@@ -121,8 +161,10 @@ void EngineHandle::SetByName(const std::string& name, double value) {
   if (name == "bandwidth") return SetBandwidth(value);
   if (name == "rolloff") return SetRolloff(value);
   if (name == "group_delay") return SetGroupDelay(value);
-  if (name == "preset")
-    return ApplyScopePreset(*engine, Accepted(CheckPreset(PlainText(value))));
+  if (name == "preset") {
+    preset = Accepted(CheckPreset(PlainText(value)));
+    return ApplyScopePreset(*engine, preset);
+  }
   constexpr std::string_view kFlatness = "flatness";
   if (name.starts_with(kFlatness)) {
     const std::string level = name.substr(kFlatness.size());

@@ -2,10 +2,12 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/scope_preset_table.h"
 #include "engine/signal_engine.h"
+#include "setup/setup.h"
 #include "stateye/stat_eye.h"
 
 namespace tovan::python {
@@ -49,6 +51,14 @@ class EngineHandle {
   // RMS and the target BER, each checked as --rj, --dj, --noise and --ber are.
   StatEye ComputeStatEyeAt(double rjPs, double djPs, double noiseMv, double ber);
 
+  // Reads a setup file and applies all of it (the response file it names included) or,
+  // when anything is refused, nothing: std::invalid_argument with the one-line message.
+  void LoadSetup(const std::string& path);
+  // Writes the current settings as a setup file (temporary name, then renamed): the
+  // applied preset while the scope still holds it, else "custom"; the measured response
+  // and the last statistical-eye settings where there are any.
+  void SaveSetup(const std::string& path) const;
+
   // Writes one setting by its Python name ("bitrate", "group_delay", "flatness3" for
   // the level at 3 GHz, ...); throws std::invalid_argument for an unknown name.
   void SetByName(const std::string& name, double value);
@@ -58,6 +68,9 @@ class EngineHandle {
  private:
   // The engine is not movable (its cells point at its nodes), so it lives on the heap.
   std::unique_ptr<SignalEngine> engine;
+  int preset = kCustomPreset;  // the last preset applied
+  std::optional<ResponseSetup> response;  // what load_response or a setup loaded
+  std::optional<StatEyeSetup> statEye;    // the last statistical eye asked for
 };
 
 }  // namespace tovan::python

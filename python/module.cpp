@@ -99,6 +99,11 @@ PYBIND11_MODULE(tovan, m) {
            "The statistical eye with random jitter rj (ps RMS), dual-Dirac jitter dj (ps), "
            "noise (mV RMS) at the target ber: the figures, bathtubs and contours of "
            "tovan-cli --stat-eye --json's \"statEye\".")
+      .def("load_setup", &EngineHandle::LoadSetup, py::arg("path"),
+           "Applies a setup file (the window's File, Open Setup): all of it, or nothing "
+           "and a ValueError naming the file and the key.")
+      .def("save_setup", &EngineHandle::SaveSetup, py::arg("path"),
+           "Writes the settings as a setup file the window and tovan-cli --setup read.")
       .def("metrics", &Metrics,
            "Eye figures: {'input': {...}, 'output': {...}, 'difference': {...}}, NaN where "
            "a figure has no value.");

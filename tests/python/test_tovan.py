@@ -105,3 +105,24 @@ def test_stat_eye_and_a_measured_response_equal_the_command_line(tmp_path):
     with pytest.raises(ValueError, match="missing.s2p"):
         engine.load_response(str(tmp_path / "missing.s2p"))
     assert same_bits(engine.output_traces(), [as_array(c) for c in document["outputTraces"]])
+
+
+def test_a_setup_saved_from_python_reopens_identically_and_matches_the_command_line(tmp_path):
+    engine = tovan.Engine()
+    engine.apply_preset(2)
+    engine.bitrate = 5.0
+    engine.stat_eye(rj=1, noise=2)
+    first, second = tmp_path / "a.json", tmp_path / "b.json"
+    engine.save_setup(str(first))
+    reopened = tovan.Engine()
+    reopened.load_setup(str(first))
+    reopened.save_setup(str(second))
+    assert first.read_bytes() == second.read_bytes()
+    document = cli_json("--setup", str(first))
+    assert same_bits(reopened.output_traces(), [as_array(c) for c in document["outputTraces"]])
+
+    bad = tmp_path / "bad.json"
+    bad.write_text(first.read_text().replace('"bitrate": 5', '"bitrate": 9'))
+    with pytest.raises(ValueError, match="bad.json"):
+        reopened.load_setup(str(bad))
+    assert same_bits(reopened.output_traces(), [as_array(c) for c in document["outputTraces"]])
