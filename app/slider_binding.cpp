@@ -1,7 +1,5 @@
 #include "app/slider_binding.h"
 
-#include <algorithm>
-
 #include "app/binding_arithmetic.h"
 #include "app/typed_value.h"
 
@@ -61,14 +59,8 @@ double CSliderBinding::ControlValue() const {
 }
 
 std::string CSliderBinding::MoveToTyped(const std::string& text) {
-  const double first = ValueAt(rangeMin);
-  const double last = ValueAt(rangeMax);
-  const TypedValue typed = ReadTypedValue(text, std::min(first, last), std::max(first, last));
-  if (!typed.problem.empty()) return typed.problem;
-  if (control)
-    control->SetPosition(NearestPosition(typed.value, rangeMin, rangeMax,
-                                         [this](int position) { return ValueAt(position); }));
-  return "";
+  return MoveControlToTyped(control, text, rangeMin, rangeMax,
+                            [this](int position) { return ValueAt(position); });
 }
 
 void CSliderBinding::ReadControl() {

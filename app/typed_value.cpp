@@ -1,8 +1,11 @@
 #include "app/typed_value.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include "app/binding_control.h"
 
 namespace tovan {
 
@@ -49,6 +52,16 @@ int NearestPosition(double x, int first, int last, const std::function<double(in
     }
   }
   return best;
+}
+
+std::string MoveControlToTyped(BindingControl* control, const std::string& text, int first,
+                               int last, const std::function<double(int)>& valueAt) {
+  const double a = valueAt(first);
+  const double b = valueAt(last);
+  const TypedValue typed = ReadTypedValue(text, std::min(a, b), std::max(a, b));
+  if (!typed.problem.empty()) return typed.problem;
+  if (control) control->SetPosition(NearestPosition(typed.value, first, last, valueAt));
+  return "";
 }
 
 }  // namespace tovan

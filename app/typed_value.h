@@ -23,4 +23,12 @@ TypedValue ReadTypedValue(const std::string& text, double lowest, double highest
 // tie: a value snapped to a control's grid by the arithmetic of its own positions.
 int NearestPosition(double x, int first, int last, const std::function<double(int)>& valueAt);
 
+class BindingControl;
+
+// What both bindings do with typed text: read it against the values at the range's
+// ends, then move the control (when there is one) to the nearest position. Returns ""
+// or the one-line problem, the control untouched then.
+std::string MoveControlToTyped(BindingControl* control, const std::string& text, int first,
+                               int last, const std::function<double(int)>& valueAt);
+
 }  // namespace tovan

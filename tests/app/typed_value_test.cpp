@@ -21,7 +21,9 @@ TEST_P(ReadTypedValueTest, NumberOrOneLineSayingWhy) {
   const TypedCase& c = GetParam();
   const TypedValue typed = ReadTypedValue(c.text, c.lowest, c.highest);
   EXPECT_EQ(typed.problem, c.problem);
-  if (typed.problem.empty()) EXPECT_EQ(typed.value, c.value);
+  if (typed.problem.empty()) {
+    EXPECT_EQ(typed.value, c.value);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
