@@ -13,12 +13,12 @@ namespace {
 
 using K = ControlKind;
 
-constexpr ControlTemplate kControls[] = {
+constexpr ControlTemplate kAboutControls[] = {
     {kNoControlId, K::Label, "Tovan Version 1.0", {52, 10, 119, 8}},
     {kOkButton, K::DefaultButton, "OK", {178, 7, 50, 14}},
 };
 
-constexpr DialogTemplate kTemplate{100, "About Tovan", "MS Sans Serif", 8, 235, 63, kControls};
+constexpr DialogTemplate kAboutTemplate{100, "About Tovan", "MS Sans Serif", 8, 235, 63, kAboutControls};
 
 // Where the template puts the application icon (resource 128), in dialog units.
 constexpr int kIconX = 15;
@@ -29,13 +29,13 @@ constexpr int kIconY = 17;
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
-  setWindowTitle(kTemplate.caption);
+  setWindowTitle(kAboutTemplate.caption);
   setModal(true);
-  const QFont font = TemplateFont(kTemplate);
+  const QFont font = TemplateFont(kAboutTemplate);
   setFont(font);
   const DialogBaseUnits units = BaseUnitsFor(font);
-  BuildControls(this, kTemplate, units);
-  setFixedSize(ClientPixelSize(kTemplate, units));
+  BuildControls(this, kAboutTemplate, units);
+  setFixedSize(ClientPixelSize(kAboutTemplate, units));
 
   const int iconSize = style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, this);
   auto* icon = new QLabel(this);

@@ -6,7 +6,7 @@ namespace {
 
 using K = ControlKind;
 
-constexpr ControlTemplate kControls[] = {
+constexpr ControlTemplate kChooserControls[] = {
     {kNoControlId, K::GroupBox, "Mardel", {7, 3, 184, 27}},
     {kPresetRadioIds[0], K::RadioButton, "Tidewell 6 GHz", {17, 11, 77, 15}},
     {kPresetRadioIds[1], K::RadioButton, "w/ T520K probe", {100, 11, 67, 15}},
@@ -24,10 +24,10 @@ constexpr ControlTemplate kControls[] = {
     {kCancelButton, K::PushButton, "Cancel", {180, 7, 11, 9}, false},
 };
 
-constexpr DialogTemplate kTemplate{141, "Scope Simulator", "MS Shell Dlg", 8, 198, 145, kControls};
+constexpr DialogTemplate kChooserTemplate{141, "Scope Simulator", "MS Shell Dlg", 8, 198, 145, kChooserControls};
 
 }  // namespace
 
-const DialogTemplate& ChooserDialogTemplate() { return kTemplate; }
+const DialogTemplate& ChooserDialogTemplate() { return kChooserTemplate; }
 
 }  // namespace tovan

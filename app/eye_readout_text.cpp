@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "app/display_units.h"
+
 namespace tovan {
 
 QString FigureText(double value, int decimals, bool signedValue) {
@@ -20,8 +22,6 @@ QString Pair(const char* name, double input, double output, int decimals, const 
   return QString("%1 %2 / %3 %4")
       .arg(name, FigureText(input, decimals), FigureText(output, decimals), unit);
 }
-
-constexpr double kMillivoltsPerVolt = 1000.0;
 
 QString VersusReference(const char* name, double live, double reference, int decimals,
                         const char* unit, double changeScale, int changeDecimals,

@@ -6,7 +6,7 @@ namespace {
 
 using K = ControlKind;
 
-constexpr ControlTemplate kControls[] = {
+constexpr ControlTemplate kFlatnessControls[] = {
     {kLevelsGroupId, K::GroupBox, "Levels (dB)", {3, 3, 345, 93}},
     {kFlatnessSliderIds[0], K::VerticalSlider, "", {16, 21, 29, 40}},
     {kFlatnessEditIds[0], K::ReadOnlyEdit, "", {17, 64, 26, 12}},
@@ -51,10 +51,10 @@ constexpr ControlTemplate kControls[] = {
     {kZeroAllId, K::PushButton, "zero all", {158, 82, 32, 9}},
 };
 
-constexpr DialogTemplate kTemplate{139, "Flatness Adjust", "MS Shell Dlg", 8, 351, 99, kControls};
+constexpr DialogTemplate kFlatnessTemplate{139, "Flatness Adjust", "MS Shell Dlg", 8, 351, 99, kFlatnessControls};
 
 }  // namespace
 
-const DialogTemplate& FlatnessDialogTemplate() { return kTemplate; }
+const DialogTemplate& FlatnessDialogTemplate() { return kFlatnessTemplate; }
 
 }  // namespace tovan

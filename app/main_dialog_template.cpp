@@ -6,7 +6,7 @@ namespace {
 
 using K = ControlKind;
 
-constexpr ControlTemplate kControls[] = {
+constexpr ControlTemplate kMainControls[] = {
     {kNoControlId, K::GroupBox, "Input Signal Parameters", {9, 7, 161, 125}},
     {kBitrateGroup, K::GroupBox, "Bitrate", {41, 16, 48, 112}},
     {kBitrateSlider, K::VerticalSlider, "", {51, 31, 29, 62}},
@@ -56,10 +56,10 @@ constexpr ControlTemplate kControls[] = {
     {kCancelButton, K::PushButton, "Cancel", {439, 277, 50, 14}, false},
 };
 
-constexpr DialogTemplate kTemplate{102, "Tovan 1.0", "MS Sans Serif", 8, 495, 301, kControls};
+constexpr DialogTemplate kMainTemplate{102, "Tovan 1.0", "MS Sans Serif", 8, 495, 301, kMainControls};
 
 }  // namespace
 
-const DialogTemplate& MainDialogTemplate() { return kTemplate; }
+const DialogTemplate& MainDialogTemplate() { return kMainTemplate; }
 
 }  // namespace tovan

@@ -9,6 +9,7 @@
 #include <QSlider>
 
 #include "app/dialog_builder.h"
+#include "app/main_dialog_template.h"
 #include "app/simulator_dlg.h"
 #include "engine/scope_preset_table.h"
 #include "response/response_file.h"
@@ -17,11 +18,6 @@ namespace tovan {
 
 namespace {
 
-// Template controls the line and the sliders relate to.
-constexpr int kBandwidthSlider = 1004;
-constexpr int kRolloffSlider = 1005;
-constexpr int kFreqPlot = 1027;
-constexpr int kPrintColors = 1061;
 constexpr int kGap = 12;  // pixels between the check box and the line
 
 constexpr const char* kFilter =
@@ -91,7 +87,7 @@ void ScopeResponseMenu::ShowState() {
   cascadeAction->setEnabled(loaded);
   if (!line && loaded) {
     line = new QLabel(dialog->Client());
-    for (int id : {kFreqPlot, kPrintColors})
+    for (int id : {kFreqPlot, kPrintColorsCheck})
       FindControl<QWidget>(dialog->Client(), id)->installEventFilter(this);
   }
   if (!line) return;
@@ -106,7 +102,7 @@ void ScopeResponseMenu::ShowState() {
 
 // Right of the Print Colors box, under the frequency plot, as far as its right edge.
 void ScopeResponseMenu::PlaceLine() {
-  const QWidget* box = FindControl<QWidget>(dialog->Client(), kPrintColors);
+  const QWidget* box = FindControl<QWidget>(dialog->Client(), kPrintColorsCheck);
   const QWidget* plot = FindControl<QWidget>(dialog->Client(), kFreqPlot);
   const int left = box->x() + box->sizeHint().width() + kGap;
   const int right = plot->x() + plot->width();

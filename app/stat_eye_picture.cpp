@@ -11,13 +11,13 @@
 #include <cmath>
 #include <functional>
 
+#include "app/display_units.h"
 #include "document/stat_eye_json.h"
 
 namespace tovan {
 namespace {
 
 constexpr int kSmallestSide = 64;
-constexpr double kMillivoltsPerVolt = 1000.0;
 constexpr std::array<QRgb, 9> kViridis{0x440154, 0x472c7a, 0x3b518b, 0x2c718e, 0x21908d,
                                         0x27ad81, 0x5cc863, 0xaadc32, 0xfde725};
 const QColor kBackground(255, 255, 255);

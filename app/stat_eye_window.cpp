@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <chrono>
 
+#include "app/display_units.h"
 #include "app/stat_eye_picture.h"
 #include "document/stat_eye_json.h"
 #include "document/text_fields.h"
@@ -20,7 +21,6 @@ namespace tovan {
 namespace {
 
 constexpr int kTickMs = 200;  // the plot views' tick
-constexpr double kMillivoltsPerVolt = 1000.0;
 constexpr double kLargestJitterPs = 200.0;
 constexpr double kLargestNoiseMv = 300.0;
 constexpr char kTitle[] = "Statistical Eye";

@@ -6,6 +6,8 @@ struct RgbColor {
   float red;
   float green;
   float blue;
+
+  friend constexpr bool operator==(const RgbColor&, const RgbColor&) = default;
 };
 
 // Both views use these in both background schemes; only the background changes.

@@ -13,17 +13,13 @@
 namespace tovan {
 namespace {
 
+using cli_test::Keys;
+
 using cli_test::SameCoefficients;
 using cli_test::SameEyeComparison;
 using cli_test::SameNumber;
 using cli_test::SameValues;
 using ::testing::ElementsAre;
-
-std::vector<std::string> Keys(const nlohmann::ordered_json& object) {
-  std::vector<std::string> keys;
-  for (const auto& item : object.items()) keys.push_back(item.key());
-  return keys;
-}
 
 TEST(EngineDocument, KeysInTheirOrder) {
   SignalEngine engine;

@@ -133,4 +133,10 @@ AssertionResult SameEyeComparison(const nlohmann::json& j, const EyeComparison& 
   return AssertionSuccess();
 }
 
+std::vector<std::string> Keys(const nlohmann::ordered_json& object) {
+  std::vector<std::string> keys;
+  for (const auto& item : object.items()) keys.push_back(item.key());
+  return keys;
+}
+
 }  // namespace tovan::cli_test

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
 
 #include "measure/engine_eye.h"
 #include "numeric/complex_vector.h"
@@ -30,5 +32,8 @@ namespace tovan::cli_test {
 ::testing::AssertionResult SameEyeMetrics(const nlohmann::json& j, const EyeMetrics& m);
 // j is {"input", "output", "difference"}, each as SameEyeMetrics.
 ::testing::AssertionResult SameEyeComparison(const nlohmann::json& j, const EyeComparison& eye);
+
+// The object's keys in their written order.
+std::vector<std::string> Keys(const nlohmann::ordered_json& object);
 
 }  // namespace tovan::cli_test

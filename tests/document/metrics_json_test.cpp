@@ -10,6 +10,8 @@
 namespace tovan {
 namespace {
 
+using cli_test::Keys;
+
 using ::testing::ElementsAre;
 
 // Every field a different value, so a figure written under the wrong key shows.
@@ -19,12 +21,6 @@ EyeMetrics DistinctMetrics(double offset) {
   for (const EyeMetricField& field : kEyeMetricFields) m.*field.member = (x += 0.125);
   m.jitterRms = EyeMetrics::kUnmeasured;
   return m;
-}
-
-std::vector<std::string> Keys(const nlohmann::ordered_json& object) {
-  std::vector<std::string> keys;
-  for (const auto& item : object.items()) keys.push_back(item.key());
-  return keys;
 }
 
 TEST(WriteEyeMetrics, TheThirteenFiguresInTheirOrderWithNaNAsNull) {

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "engine/property_comparison.h"
 #include "numeric/complex.h"
 
 namespace tovan::property {
@@ -37,8 +38,6 @@ class Findings {
  private:
   std::string text_;
 };
-
-bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
 double Mean(const Vector& v) {
   double sum = 0.0;

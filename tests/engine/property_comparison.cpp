@@ -9,7 +9,7 @@
 namespace tovan::property {
 namespace {
 
-bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+using property::SameBits;
 bool SameBits(const Complex& a, const Complex& b) { return SameBits(a.re, b.re) && SameBits(a.im, b.im); }
 bool SameBits(int a, int b) { return a == b; }
 bool SameBits(bool a, bool b) { return a == b; }

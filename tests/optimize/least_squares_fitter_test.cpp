@@ -7,14 +7,12 @@
 #include <functional>
 #include <vector>
 
+#include "numeric/vector_values.h"
+
 namespace tovan {
 namespace {
 
-Vector Values(const std::vector<double>& values) {
-  Vector v(static_cast<int>(values.size()));
-  for (int k = 0; k < v.length(); ++k) v[k] = values[k];
-  return v;
-}
+using testing_support::Values;
 
 SampleTable Table(const std::vector<double>& x, const std::vector<double>& y) { return {Values(x), Values(y)}; }
 

@@ -8,20 +8,18 @@
 #include <limits>
 #include <vector>
 
+#include "numeric/vector_values.h"
+
 namespace tovan {
 namespace {
+
+using testing_support::Values;
 
 Matrix Rows(const std::vector<std::vector<double>>& rows) {
   Matrix m(static_cast<int>(rows.size()), static_cast<int>(rows[0].size()));
   for (int i = 0; i < m.rows(); ++i)
     for (int j = 0; j < m.cols(); ++j) m[i][j] = rows[i][j];
   return m;
-}
-
-Vector Values(const std::vector<double>& values) {
-  Vector v(static_cast<int>(values.size()));
-  for (int k = 0; k < v.length(); ++k) v[k] = values[k];
-  return v;
 }
 
 struct SolveCase {

@@ -5,15 +5,12 @@
 #include <cmath>
 #include <functional>
 
+#include "numeric/vector_values.h"
+
 namespace tovan {
 namespace {
 
-Vector Values(std::initializer_list<double> values) {
-  Vector v(static_cast<int>(values.size()));
-  int k = 0;
-  for (double x : values) v[k++] = x;
-  return v;
-}
+using testing_support::Values;
 
 // A problem given by two functions of the parameters.
 class FunctionProblem final : public NewtonSolver {

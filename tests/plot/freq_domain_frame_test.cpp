@@ -14,10 +14,6 @@ SampleTable Table(std::initializer_list<double> x, std::initializer_list<double>
   return table;
 }
 
-bool SameColor(RgbColor a, RgbColor b) {
-  return a.red == b.red && a.green == b.green && a.blue == b.blue;
-}
-
 constexpr float kH = 200.0f;
 
 TEST(FrequencyMappingTest, ZeroToTenGigahertzAcrossTheWidth) {
@@ -59,7 +55,7 @@ TEST_F(FreqDomainFrameTest, LayersInOrderWithTheirColoursAndWidths) {
   const int segments[] = {1, 3, 1, 2};
   for (int k = 0; k < 4; ++k) {
     const PlotStroke& stroke = frame.strokes[first + k];
-    EXPECT_TRUE(SameColor(stroke.color, colors[k])) << k;
+    EXPECT_TRUE(stroke.color == colors[k]) << k;
     EXPECT_EQ(stroke.lineWidth, widths[k]) << k;
     EXPECT_EQ(stroke.SegmentCount(), segments[k]) << k;
     EXPECT_FALSE(stroke.onePrimitive);
@@ -83,7 +79,7 @@ TEST_F(FreqDomainFrameTest, FlagsOffLeaveOnlyTheBackground) {
   none.showInputSpectrum = none.showOutputSpectrum = false;
   const PlotFrame frame = FreqDomainFrame(traces, none, true, extent);
   EXPECT_TRUE(frame.strokes.empty());
-  EXPECT_TRUE(SameColor(frame.background, kPrintBackground));
+  EXPECT_TRUE(frame.background == kPrintBackground);
 }
 
 TEST_F(FreqDomainFrameTest, GridHasNineLinesEachWay) {
@@ -104,7 +100,7 @@ TEST(FreqDomainTraceTest, ShortTracesAndMissingOrdinatesDrawSafely) {
   const PlotFrame frame = FreqDomainFrame(traces, {}, false, {});
   int traceSegments = 0;
   for (const PlotStroke& stroke : frame.strokes)
-    if (!SameColor(stroke.color, kGridColor)) traceSegments += stroke.SegmentCount();
+    if (stroke.color != kGridColor) traceSegments += stroke.SegmentCount();
   EXPECT_EQ(traceSegments, 1);  // only the ragged trace's first two points
 }
 

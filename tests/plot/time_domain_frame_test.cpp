@@ -14,13 +14,9 @@ Matrix MakeMatrix(int rows, int cols, F value) {
   return m;
 }
 
-bool SameColor(RgbColor a, RgbColor b) {
-  return a.red == b.red && a.green == b.green && a.blue == b.blue;
-}
-
 const PlotStroke* StrokeOfColor(const PlotFrame& frame, RgbColor color) {
   for (const PlotStroke& stroke : frame.strokes)
-    if (SameColor(stroke.color, color)) return &stroke;
+    if (stroke.color == color) return &stroke;
   return nullptr;
 }
 
@@ -76,18 +72,18 @@ TEST(TimeDomainFrameTest, LayersFollowTheFlags) {
   onlyInput.showInput = true;
   const PlotFrame frame = TimeDomainFrame(m, m, onlyInput, false, {});
   ASSERT_EQ(frame.strokes.size(), 1u);
-  EXPECT_TRUE(SameColor(frame.strokes[0].color, kOrangeTrace));
+  EXPECT_TRUE(frame.strokes[0].color == kOrangeTrace);
 }
 
 TEST(TimeDomainFrameTest, PrintColorsChangeOnlyTheBackground) {
   const Matrix m = MakeMatrix(4, 2, [](int r, int s) { return 0.1 * r - 0.2 * s; });
   const PlotFrame normal = TimeDomainFrame(m, m, {}, false, {});
   const PlotFrame print = TimeDomainFrame(m, m, {}, true, {});
-  EXPECT_TRUE(SameColor(normal.background, kNormalBackground));
-  EXPECT_TRUE(SameColor(print.background, kPrintBackground));
+  EXPECT_TRUE(normal.background == kNormalBackground);
+  EXPECT_TRUE(print.background == kPrintBackground);
   ASSERT_EQ(normal.strokes.size(), print.strokes.size());
   for (size_t k = 0; k < normal.strokes.size(); ++k) {
-    EXPECT_TRUE(SameColor(normal.strokes[k].color, print.strokes[k].color));
+    EXPECT_TRUE(normal.strokes[k].color == print.strokes[k].color);
     EXPECT_EQ(normal.strokes[k].vertices, print.strokes[k].vertices);
   }
 }

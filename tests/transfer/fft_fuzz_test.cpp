@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "transfer/fft.h"
+#include "transfer/transfer_test_support.h"
 
 // The transforms at every power-of-two size from 1 to 2^16 and at their neighbours
 // (zero-extended), with signals of ordinary, tiny and huge magnitude. Asserted:
@@ -24,6 +25,8 @@
 namespace tovan {
 namespace {
 
+using testing_support::NextPowerOfTwo;
+
 constexpr long double kExactPi = 3.141592653589793238462643383279502884L;
 
 std::vector<int> Sizes() {
@@ -34,12 +37,6 @@ std::vector<int> Sizes() {
     if (n >= 4 && n < 65536) sizes.push_back(n + 1);
   }
   return sizes;
-}
-
-int NextPowerOfTwo(int n) {
-  int p = 1;
-  while (p < n) p *= 2;
-  return p;
 }
 
 ComplexVector RandomSignal(int n, std::uint32_t seed) {

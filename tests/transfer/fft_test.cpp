@@ -6,8 +6,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "transfer/transfer_test_support.h"
+
 namespace tovan {
 namespace {
+
+using testing_support::NextPowerOfTwo;
 
 struct LongComplex {
   long double re = 0;
@@ -57,12 +61,6 @@ Vector RealTestSignal(int n) {
 long double AccuracyBound(int n) {
   const long double scale = n / 1024.0L;
   return 1e-15L * (1 + std::log2(static_cast<long double>(n))) + 5e-13L * scale * scale;
-}
-
-int NextPowerOfTwo(int n) {
-  int p = 1;
-  while (p < n) p *= 2;
-  return p;
 }
 
 class FftSizeTest : public testing::TestWithParam<int> {};

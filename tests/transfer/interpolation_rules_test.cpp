@@ -4,18 +4,15 @@
 
 #include <vector>
 
+#include "transfer/transfer_test_support.h"
+
 namespace tovan {
 namespace {
 
-SampleTable Table(const std::vector<double>& x, const std::vector<double>& y) {
-  SampleTable t{Vector(static_cast<int>(x.size())), Vector(static_cast<int>(y.size()))};
-  for (int k = 0; k < t.abscissae.length(); ++k) t.abscissae[k] = x[k];
-  for (int k = 0; k < t.ordinates.length(); ++k) t.ordinates[k] = y[k];
-  return t;
-}
+using testing_support::TableOf;
 
 TEST(FitLinearTest, SegmentsAreTheChordsInGlobalCoordinates) {
-  Interpolator line(Table({0, 2, 3}, {1, 5, 2}), 1, FitLinear, true, false);
+  Interpolator line(TableOf({0, 2, 3}, {1, 5, 2}), 1, FitLinear, true, false);
   ASSERT_TRUE(line.built);
   ASSERT_EQ(line.segments.size(), 2u);
   // Chord through (0, 1), (2, 5): 1 + 2x. Chord through (2, 5), (3, 2): 11 - 3x.
@@ -29,7 +26,7 @@ TEST(FitLinearTest, SegmentsAreTheChordsInGlobalCoordinates) {
 }
 
 TEST(FitNaturalCubicTest, CoefficientsOfTheHat) {
-  Interpolator spline(Table({0, 1, 2}, {0, 1, 0}), 3, FitNaturalCubic, true, true);
+  Interpolator spline(TableOf({0, 1, 2}, {0, 1, 0}), 3, FitNaturalCubic, true, true);
   ASSERT_TRUE(spline.built);
   // z = (0, -3, 0): segment 0 is 1.5 t - 0.5 t^3, segment 1 is 1 - 1.5 t^2 + 0.5 t^3.
   const std::vector<std::vector<double>> want = {{0, 1.5, 0, -0.5}, {1, 0, -1.5, 0.5}};
@@ -40,7 +37,7 @@ TEST(FitNaturalCubicTest, CoefficientsOfTheHat) {
 TEST(FitNaturalCubicTest, SecondDerivativesSolveTheNaturalSystem) {
   // Knots 0, 1, 3, 4 with values 0, 2, 2, 0: by hand h = (1, 2, 1), d = (2, 0, -2);
   // 6 z_1 + 2 z_2 = -12 and 2 z_1 + 6 z_2 = -12 give z_1 = z_2 = -1.5.
-  Interpolator spline(Table({0, 1, 3, 4}, {0, 2, 2, 0}), 3, FitNaturalCubic, true, true);
+  Interpolator spline(TableOf({0, 1, 3, 4}, {0, 2, 2, 0}), 3, FitNaturalCubic, true, true);
   ASSERT_TRUE(spline.built);
   const double z[4] = {0, -1.5, -1.5, 0};
   const double h[3] = {1, 2, 1};
@@ -51,14 +48,14 @@ TEST(FitNaturalCubicTest, SecondDerivativesSolveTheNaturalSystem) {
 }
 
 TEST(FitNaturalCubicTest, AZeroIntervalLeavesTheInterpolatorUnbuilt) {
-  Interpolator spline(Table({0, 1, 1, 2}, {0, 1, 2, 0}), 3, FitNaturalCubic, false, true);
+  Interpolator spline(TableOf({0, 1, 1, 2}, {0, 1, 2, 0}), 3, FitNaturalCubic, false, true);
   spline.segments.assign(3, Polynomial(4));
   EXPECT_EQ(FitNaturalCubic(spline), 0);
   EXPECT_FALSE(spline.built);
 }
 
 TEST(FitNaturalCubicTest, TwoSamplesBecomeALinearInterpolator) {
-  Interpolator spline(Table({0, 4}, {1, 3}), 3, FitNaturalCubic, true, true);
+  Interpolator spline(TableOf({0, 4}, {1, 3}), 3, FitNaturalCubic, true, true);
   EXPECT_TRUE(spline.built);
   EXPECT_EQ(spline.degree, 1);
   EXPECT_EQ(spline.fitRule, &FitLinear);
@@ -69,13 +66,13 @@ TEST(FitNaturalCubicTest, TwoSamplesBecomeALinearInterpolator) {
 }
 
 TEST(FitNaturalCubicTest, WithoutSegmentsNothingIsBuilt) {
-  Interpolator spline(Table({5}, {1}), 3, FitNaturalCubic, true, true);
+  Interpolator spline(TableOf({5}, {1}), 3, FitNaturalCubic, true, true);
   EXPECT_FALSE(spline.built);
   EXPECT_EQ(spline.Value(5), 0.0);
 }
 
 TEST(FittingRulesTest, ShortSegmentsDropCoefficientsInsteadOfOverrunning) {
-  Interpolator flat(Table({0, 1, 2}, {3, 3, 3}), 0, FitNaturalCubic, true, true);
+  Interpolator flat(TableOf({0, 1, 2}, {3, 3, 3}), 0, FitNaturalCubic, true, true);
   ASSERT_EQ(flat.segments.size(), 2u);
   EXPECT_EQ(flat.segments[0].length(), 1);
   EXPECT_EQ(flat.Value(0.5), 3.0);

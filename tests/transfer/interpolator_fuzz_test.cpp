@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "transfer/interpolator.h"
+#include "transfer/transfer_test_support.h"
 
 // The spline over odd tables. Asserted, beyond "no crash and no sanitizer report":
 // - every query, including NaN and infinite ones, returns, and Values keeps the length;
@@ -25,17 +26,11 @@
 namespace tovan {
 namespace {
 
+using testing_support::Draws;
+using testing_support::TableOf;
+
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-SampleTable Table(const std::vector<double>& xs, const std::vector<double>& ys) {
-  SampleTable t;
-  t.abscissae = Vector(static_cast<int>(xs.size()));
-  t.ordinates = Vector(static_cast<int>(ys.size()));
-  for (std::size_t i = 0; i < xs.size(); ++i) t.abscissae[static_cast<int>(i)] = xs[i];
-  for (std::size_t i = 0; i < ys.size(); ++i) t.ordinates[static_cast<int>(i)] = ys[i];
-  return t;
-}
 
 const std::vector<double> kQueries{-1e300, -2.0, -1.0, 0.0, 0.5, 1.0, 1.5, 2.0, 3.0, 1e300, kNaN, kInf, -kInf};
 
@@ -58,8 +53,8 @@ class OddTableTest : public ::testing::TestWithParam<OddTable> {};
 
 TEST_P(OddTableTest, EveryQueryReturns) {
   const OddTable& odd = GetParam();
-  Interpolator spline = MakeSpline(Table(odd.xs, odd.ys), true);
-  Interpolator lazy = MakeSpline(Table(odd.xs, odd.ys), false);
+  Interpolator spline = MakeSpline(TableOf(odd.xs, odd.ys), true);
+  Interpolator lazy = MakeSpline(TableOf(odd.xs, odd.ys), false);
   const Vector values = spline.Values(QueryVector());
   ASSERT_EQ(values.length(), static_cast<int>(kQueries.size()));
   for (std::size_t i = 0; i < kQueries.size(); ++i) {
@@ -88,16 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
                       OddTable{"TwoAbscissaeManyCopies", {1.0, 0.0, 1.0, 0.0, 1.0}, {3.0, 1.0, 3.0, 1.0, 3.0}, false}),
     [](const auto& info) { return info.param.name; });
 
-class Draws {
- public:
-  explicit Draws(std::uint32_t seed) : engine_(seed) {}
-  double Uniform(double low, double high) { return low + (high - low) * (engine_() / 4294967296.0); }
-  int Index(int n) { return static_cast<int>(engine_() % static_cast<std::uint32_t>(n)); }
-
- private:
-  std::mt19937 engine_;
-};
-
 // Distinct increasing abscissae scaled by xScale, ordinates scaled by yScale, then
 // some samples repeated and the order shuffled. The sorted distinct table comes back
 // in `sorted`.
@@ -109,7 +94,7 @@ SampleTable RandomTable(Draws& draws, int n, double xScale, double yScale, Sampl
     xs.push_back(x * xScale);
     ys.push_back(draws.Uniform(-1.0, 1.0) * yScale);
   }
-  sorted = Table(xs, ys);
+  sorted = TableOf(xs, ys);
   const int repeats = draws.Index(n / 3 + 1);
   for (int r = 0; r < repeats; ++r) {
     const int i = draws.Index(n);
@@ -121,7 +106,7 @@ SampleTable RandomTable(Draws& draws, int n, double xScale, double yScale, Sampl
     std::swap(xs[i], xs[j]);
     std::swap(ys[i], ys[j]);
   }
-  return Table(xs, ys);
+  return TableOf(xs, ys);
 }
 
 // Each knot's ordinate at the knot and one ulp to either side; finite midpoints.

@@ -6,20 +6,16 @@
 #include <vector>
 
 #include "transfer/interpolation_rules.h"
+#include "transfer/transfer_test_support.h"
 
 namespace tovan {
 namespace {
 
-SampleTable Table(const std::vector<double>& x, const std::vector<double>& y) {
-  SampleTable t{Vector(static_cast<int>(x.size())), Vector(static_cast<int>(y.size()))};
-  for (int k = 0; k < t.abscissae.length(); ++k) t.abscissae[k] = x[k];
-  for (int k = 0; k < t.ordinates.length(); ++k) t.ordinates[k] = y[k];
-  return t;
-}
+using testing_support::TableOf;
 
 TEST(InterpolatorTest, SplineOfTheHatReproducesTheHandComputedCubic) {
   // z_1 = -3: segment 0 is 1.5 t - 0.5 t^3, segment 1 its mirror image.
-  Interpolator spline = MakeSpline(Table({0, 1, 2}, {0, 1, 0}), true);
+  Interpolator spline = MakeSpline(TableOf({0, 1, 2}, {0, 1, 0}), true);
   EXPECT_TRUE(spline.built);
   EXPECT_EQ(spline.Value(0.5), 0.6875);
   for (double x : {0.0, 0.25, 0.5, 1.0, 1.5, 1.75, 2.0}) {
@@ -31,7 +27,7 @@ TEST(InterpolatorTest, SplineOfTheHatReproducesTheHandComputedCubic) {
 TEST(InterpolatorTest, SplinePassesThroughItsKnots) {
   const std::vector<double> x = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
   const std::vector<double> y = {0, 0, 0, 0, 0.5, 0.5, 1, 1, 0, 0, 0};
-  Interpolator spline = MakeSpline(Table(x, y), false);
+  Interpolator spline = MakeSpline(TableOf(x, y), false);
   for (std::size_t k = 0; k < x.size(); ++k) EXPECT_NEAR(spline.Value(x[k]), y[k], 1e-15) << x[k];
 }
 
@@ -44,12 +40,12 @@ TEST(InterpolatorTest, SplineOfACubicPolynomialAgreesInTheInterior) {
     x.push_back(0.25 * k);
     y.push_back(f(0.25 * k));
   }
-  Interpolator spline = MakeSpline(Table(x, y), true);
+  Interpolator spline = MakeSpline(TableOf(x, y), true);
   for (double v = 3.0; v <= 7.0; v += 0.1) EXPECT_NEAR(spline.Value(v), f(v), 1e-6) << v;
 }
 
 TEST(InterpolatorTest, SplineHasZeroSecondDerivativeAtBothEnds) {
-  Interpolator spline = MakeSpline(Table({0, 1, 2.5, 3, 4.5}, {1, -2, 0.5, 3, 2}), true);
+  Interpolator spline = MakeSpline(TableOf({0, 1, 2.5, 3, 4.5}, {1, -2, 0.5, 3, 2}), true);
   ASSERT_EQ(spline.segments.size(), 4u);
   EXPECT_EQ(spline.segments.front()[2], 0.0);  // a2 = z_0 / 2 with z_0 = 0
   // The last segment's second derivative at its right end, 2 a2 + 6 a3 h, vanishes.
@@ -64,14 +60,14 @@ TEST(InterpolatorTest, SplineHasZeroSecondDerivativeAtBothEnds) {
 }
 
 TEST(InterpolatorTest, SplineThroughTwoPointsIsAStraightLineEverywhere) {
-  Interpolator spline = MakeSpline(Table({1, 3}, {2, 6}), true);
+  Interpolator spline = MakeSpline(TableOf({1, 3}, {2, 6}), true);
   EXPECT_EQ(spline.degree, 1);
   EXPECT_FALSE(spline.localCoordinates);
   for (double x : {-4.0, 0.0, 1.0, 2.0, 3.0, 10.0}) EXPECT_DOUBLE_EQ(spline.Value(x), 2 * x) << x;
 }
 
 TEST(InterpolatorTest, EndSegmentsExtrapolate) {
-  Interpolator spline = MakeSpline(Table({0, 1, 2}, {0, 1, 0}), true);
+  Interpolator spline = MakeSpline(TableOf({0, 1, 2}, {0, 1, 0}), true);
   // Segment 0 (1.5 t - 0.5 t^3) below the first knot, segment 1 above the last.
   EXPECT_DOUBLE_EQ(spline.Value(-1.0), -1.5 + 0.5);
   // Segment 1 is 1 - 1.5 u^2 + 0.5 u^3 in u = x - 1; x = 3 is u = 2.
@@ -79,9 +75,9 @@ TEST(InterpolatorTest, EndSegmentsExtrapolate) {
 }
 
 TEST(InterpolatorTest, DescendingAndDuplicatedSamplesAreSortedAndMerged) {
-  Interpolator sorted = MakeSpline(Table({0, 1, 2, 3}, {0, 1, 0, 2}), true);
-  Interpolator shuffled = MakeSpline(Table({3, 2, 1, 0}, {2, 0, 1, 0}), true);
-  Interpolator repeated = MakeSpline(Table({2, 0, 3, 1, 2}, {0, 0, 2, 1, 0}), true);
+  Interpolator sorted = MakeSpline(TableOf({0, 1, 2, 3}, {0, 1, 0, 2}), true);
+  Interpolator shuffled = MakeSpline(TableOf({3, 2, 1, 0}, {2, 0, 1, 0}), true);
+  Interpolator repeated = MakeSpline(TableOf({2, 0, 3, 1, 2}, {0, 0, 2, 1, 0}), true);
   EXPECT_EQ(repeated.abscissae.length(), 4);
   for (double x = -0.5; x <= 3.5; x += 0.25) {
     EXPECT_EQ(shuffled.Value(x), sorted.Value(x)) << x;
@@ -95,11 +91,11 @@ TEST(InterpolatorTest, TablesThatCannotBeFittedGiveZero) {
     SampleTable table;
   };
   const Case cases[] = {
-      {"empty", Table({}, {})},
-      {"one sample", Table({1}, {4})},
-      {"more ordinates", Table({0, 1}, {1, 2, 3})},
-      {"more abscissae", Table({0, 1, 2, 3}, {1, 2})},
-      {"no ordinates", Table({0, 1, 2}, {})},
+      {"empty", TableOf({}, {})},
+      {"one sample", TableOf({1}, {4})},
+      {"more ordinates", TableOf({0, 1}, {1, 2, 3})},
+      {"more abscissae", TableOf({0, 1, 2, 3}, {1, 2})},
+      {"no ordinates", TableOf({0, 1, 2}, {})},
   };
   for (const Case& c : cases) {
     Interpolator spline = MakeSpline(c.table, true);
@@ -107,14 +103,14 @@ TEST(InterpolatorTest, TablesThatCannotBeFittedGiveZero) {
     Interpolator line(c.table, 1, FitLinear, true, false);
     EXPECT_EQ(line.Value(0.5), 0.0) << c.name;
   }
-  Interpolator uneven = MakeSpline(Table({0, 1, 2}, {1, 2}), false);
+  Interpolator uneven = MakeSpline(TableOf({0, 1, 2}, {1, 2}), false);
   EXPECT_EQ(uneven.Prepare(), 0);
   EXPECT_FALSE(uneven.built);
   EXPECT_TRUE(uneven.segments.empty());
 }
 
 TEST(InterpolatorTest, ValuesEvaluatesEachAbscissa) {
-  Interpolator spline = MakeSpline(Table({0, 1, 2}, {0, 1, 0}), false);
+  Interpolator spline = MakeSpline(TableOf({0, 1, 2}, {0, 1, 0}), false);
   EXPECT_EQ(spline.Values(Vector()).length(), 0);
   Vector xs(3);
   xs[0] = 0.5;
@@ -128,7 +124,7 @@ TEST(InterpolatorTest, ValuesEvaluatesEachAbscissa) {
 }
 
 TEST(InterpolatorTest, FindSegmentRules) {
-  Interpolator spline = MakeSpline(Table({0, 1, 2, 3}, {0, 0, 0, 0}), true);
+  Interpolator spline = MakeSpline(TableOf({0, 1, 2, 3}, {0, 0, 0, 0}), true);
   struct Case {
     double x;
     int segment;

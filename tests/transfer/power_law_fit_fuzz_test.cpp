@@ -6,6 +6,7 @@
 #include <string>
 
 #include "transfer/power_law_fit.h"
+#include "transfer/transfer_test_support.h"
 
 // The group-delay form of the power-law fit, (B/2, G/3) and (B, G) from exponent 1,
 // with delays G of every magnitude. Asserted:
@@ -15,6 +16,8 @@
 //   is that of the last trial evaluated and is not asserted there.
 namespace tovan {
 namespace {
+
+using testing_support::Draws;
 
 Vector FitTwoPoints(double bandwidth, double delay) {
   SampleTable points;
@@ -27,15 +30,6 @@ Vector FitTwoPoints(double bandwidth, double delay) {
   PowerLawFit fit(points, Vector(2, 1.0), true, 1.0, 0.0, 30, false);
   return fit.Result();
 }
-
-class Draws {
- public:
-  explicit Draws(std::uint32_t seed) : engine_(seed) {}
-  double Uniform(double low, double high) { return low + (high - low) * (engine_() / 4294967296.0); }
-
- private:
-  std::mt19937 engine_;
-};
 
 TEST(PowerLawFitFuzzTest, DelaysOfModerateMagnitudeAreFittedExactly) {
   Draws draws(37001u);

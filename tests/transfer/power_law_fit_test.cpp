@@ -5,15 +5,12 @@
 #include <cmath>
 #include <vector>
 
+#include "transfer/transfer_test_support.h"
+
 namespace tovan {
 namespace {
 
-SampleTable Table(const std::vector<double>& x, const std::vector<double>& y) {
-  SampleTable t{Vector(static_cast<int>(x.size())), Vector(static_cast<int>(y.size()))};
-  for (int k = 0; k < t.abscissae.length(); ++k) t.abscissae[k] = x[k];
-  for (int k = 0; k < t.ordinates.length(); ++k) t.ordinates[k] = y[k];
-  return t;
-}
+using testing_support::TableOf;
 
 // The group-delay settings: unit weights, start exponent 1, tolerance 0, 30 iterations.
 Vector Fit(const SampleTable& table) {
@@ -22,7 +19,7 @@ Vector Fit(const SampleTable& table) {
 }
 
 TEST(PowerLawFitTest, ThroughOneOneAndTwoThree) {
-  PowerLawFit fit(Table({1, 2}, {1, 3}), Vector(2, 1.0), true, 1.0, 0.0, 30, false);
+  PowerLawFit fit(TableOf({1, 2}, {1, 3}), Vector(2, 1.0), true, 1.0, 0.0, 30, false);
   const Vector result = fit.Result();
   ASSERT_EQ(result.length(), 2);
   EXPECT_DOUBLE_EQ(result[1], std::log2(3.0));
@@ -37,7 +34,7 @@ TEST(PowerLawFitTest, GroupDelayPointsGiveLog2Of3) {
   };
   const double p = std::log2(3.0);
   for (const Case c : {Case{6, 0.1}, Case{6, -0.032}, Case{1, 1}, Case{20, 0.25}, Case{2.5, -0.5}, Case{0.3, 7}}) {
-    const Vector result = Fit(Table({c.bandwidth * 0.5, c.bandwidth}, {c.delay * 0.3333333333333333, c.delay}));
+    const Vector result = Fit(TableOf({c.bandwidth * 0.5, c.bandwidth}, {c.delay * 0.3333333333333333, c.delay}));
     EXPECT_NEAR(result[1], p, 1e-14) << c.bandwidth << " " << c.delay;
     const double amplitude = c.delay / std::pow(c.bandwidth, p);
     EXPECT_NEAR(result[0], amplitude, 1e-13 * std::fabs(amplitude)) << c.bandwidth << " " << c.delay;
@@ -47,7 +44,7 @@ TEST(PowerLawFitTest, GroupDelayPointsGiveLog2Of3) {
 TEST(PowerLawFitTest, EngineCaseMatchesTheIndependentModel) {
   // Bandwidth 6 GHz, group delay -0.032 ns (the start-up preset), from the reference
   // document of the independent model: A, p and the iteration count.
-  PowerLawFit fit(Table({6.0 * 0.5, 6.0}, {-0.032 * 0.3333333333333333, -0.032}), Vector(2, 1.0), true, 1.0, 0.0, 30,
+  PowerLawFit fit(TableOf({6.0 * 0.5, 6.0}, {-0.032 * 0.3333333333333333, -0.032}), Vector(2, 1.0), true, 1.0, 0.0, 30,
                   false);
   const Vector result = fit.Result();
   EXPECT_EQ(result[0], -0.0018698614435465088);
@@ -56,7 +53,7 @@ TEST(PowerLawFitTest, EngineCaseMatchesTheIndependentModel) {
 }
 
 TEST(PowerLawFitTest, WithoutFittingEvaluatesTheStartExponent) {
-  PowerLawFit fit(Table({1, 2}, {2, 4}), Vector(2, 1.0), false, 1.0, 0.0, 30, false);
+  PowerLawFit fit(TableOf({1, 2}, {2, 4}), Vector(2, 1.0), false, 1.0, 0.0, 30, false);
   const Vector result = fit.Result();
   EXPECT_EQ(result[0], 2.0);
   EXPECT_EQ(result[1], 1.0);
@@ -67,11 +64,11 @@ TEST(PowerLawFitTest, AmplitudeOfAnExactPowerLawIgnoresTheWeights) {
   const double p = 0.7;
   std::vector<double> x = {0.5, 1, 2, 4}, y;
   for (double v : x) y.push_back(5 * std::pow(v, p));
-  PowerLawFit fit(Table(x, y), Vector(4, 1.0), false, p, 0.0, 30, false);
+  PowerLawFit fit(TableOf(x, y), Vector(4, 1.0), false, p, 0.0, 30, false);
   std::vector<double> w = {1, 10, 0.1, 3};
   Vector weights(4);
   for (int k = 0; k < 4; ++k) weights[k] = w[k];
-  PowerLawFit weighted(Table(x, y), weights, false, p, 0.0, 30, false);
+  PowerLawFit weighted(TableOf(x, y), weights, false, p, 0.0, 30, false);
   EXPECT_NEAR(fit.Result()[0], 5.0, 1e-14);
   EXPECT_EQ(weighted.Result()[0], fit.Result()[0]);
 }
@@ -86,7 +83,7 @@ TEST(PowerLawFitTest, JacobianIsTheTotalDerivativeInTheExponent) {
     }
     return cross / squares * std::pow(x[i], p);
   };
-  PowerLawFit fit(Table(x, y), Vector(3, 1.0), false, 1.3, 0.0, 30, false);
+  PowerLawFit fit(TableOf(x, y), Vector(3, 1.0), false, 1.3, 0.0, 30, false);
   const Linearization l = fit.Linearize();
   for (int i = 0; i < 3; ++i) {
     EXPECT_NEAR(l.residuals[i], model(1.3, i), 1e-15) << i;
@@ -97,7 +94,7 @@ TEST(PowerLawFitTest, JacobianIsTheTotalDerivativeInTheExponent) {
 
 TEST(PowerLawFitTest, NonPositiveAbscissaeDropOutOfTheDerivative) {
   // x = 0 enters the amplitude sums with 0^p = 0 and contributes nothing else.
-  PowerLawFit withZero(Table({0, 1, 2}, {5, 1, 3}), Vector(3, 1.0), true, 1.0, 0.0, 30, false);
+  PowerLawFit withZero(TableOf({0, 1, 2}, {5, 1, 3}), Vector(3, 1.0), true, 1.0, 0.0, 30, false);
   const Vector result = withZero.Result();
   EXPECT_NEAR(result[1], std::log2(3.0), 1e-14);
   EXPECT_NEAR(result[0], 1.0, 1e-14);

@@ -8,6 +8,7 @@
 
 #include "transfer/factored_polynomial.h"
 #include "transfer/root_finding.h"
+#include "transfer/transfer_test_support.h"
 
 // Root finding and expansion on extreme but well-formed polynomials: degrees 0 to 40,
 // coefficients from 1e-300 to 1e300, gains of any size, clusters of nearly equal
@@ -32,15 +33,7 @@
 namespace tovan {
 namespace {
 
-class Draws {
- public:
-  explicit Draws(std::uint32_t seed) : engine_(seed) {}
-  double Uniform(double low, double high) { return low + (high - low) * (engine_() / 4294967296.0); }
-  bool Coin() { return engine_() % 2 == 0; }
-
- private:
-  std::mt19937 engine_;
-};
+using testing_support::Draws;
 
 // gain * prod (x - r), multiplied out in long double complex arithmetic.
 Polynomial FromRoots(const std::vector<Complex>& roots, double gain) {

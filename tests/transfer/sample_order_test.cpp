@@ -6,14 +6,12 @@
 #include <cmath>
 #include <vector>
 
+#include "numeric/vector_values.h"
+
 namespace tovan {
 namespace {
 
-Vector Values(const std::vector<double>& values) {
-  Vector v(static_cast<int>(values.size()));
-  for (int k = 0; k < v.length(); ++k) v[k] = values[k];
-  return v;
-}
+using testing_support::Values;
 
 std::vector<int> Indices(const IntVector& v) {
   std::vector<int> out;
