@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "stateye/ber_at_phase.h"
 #include "stateye/bit_error_ratio.h"
 
 namespace tovan {
@@ -26,11 +27,11 @@ Bathtub HorizontalBathtub(const PeriodicEyeSignal& signal, const StatEyeSettings
 Bathtub VerticalBathtub(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phaseUi,
                         double lowVolts, double highVolts, int points) {
   Bathtub tub;
-  const double phasePs = phaseUi * signal.uiPs();
+  const BerAtPhase ber(signal, settings, phaseUi * signal.uiPs());
   for (int i = 0; i < points; ++i) {
     const double volts = lowVolts + (highVolts - lowVolts) * i / (points - 1);
     tub.position.push_back(volts);
-    tub.log10Ber.push_back(Log10Ber(BitErrorRatio(signal, settings, phasePs, volts)));
+    tub.log10Ber.push_back(Log10Ber(ber(volts)));
   }
   return tub;
 }

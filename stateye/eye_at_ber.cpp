@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "stateye/ber_at_phase.h"
 #include "stateye/bit_error_ratio.h"
 #include "stateye/opening_edge.h"
 
@@ -30,7 +31,8 @@ class HeightSolver {
 
   // The open interval's length at phase t; 0 when the mid level is not open there.
   double operator()(double t) {
-    const auto g = [&](double v) { return LogBer(BitErrorRatio(signal_, settings_, t, v)) - logTarget_; };
+    const BerAtPhase ber(signal_, settings_, t);
+    const auto g = [&](double v) { return LogBer(ber(v)) - logTarget_; };
     const double mid = signal_.midLevel;
     if (g(mid) >= 0.0) return 0.0;
     upper_ = OpeningEdge(g, {mid, upper_, +1, step_, kVoltTolerance, 2.0 * swing_});

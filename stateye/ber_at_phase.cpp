@@ -1,0 +1,103 @@
+#include "stateye/ber_at_phase.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "stateye/normal_distribution.h"
+#include "stateye/strip_mass.h"
+
+namespace tovan {
+namespace {
+
+// Random jitter is followed to this many standard deviations (as in strip_mass.cpp).
+constexpr double kJitterReach = 12.0;
+// A cell's term is integrated to an absolute error of about kRelativeFloor times the
+// BER without random jitter (a cheap first estimate of the result), and never finer
+// than kAbsoluteFloor: far below any ratio the figures, bathtubs and contours read.
+constexpr double kRelativeFloor = 1e-9;
+constexpr double kAbsoluteFloor = 1e-26;
+
+double SampleAt(const PeriodicEyeSignal& signal, long long n) {
+  const long long count = static_cast<long long>(signal.samples.size());
+  return signal.samples[((n % count) + count) % count];
+}
+
+// The probability of a wrong decision at the level y, without random jitter.
+double PointError(bool one, double y, double noise, double v) {
+  const double margin = one ? v - y : y - v;
+  if (noise > 0.0) return NormalCdf(margin / noise);
+  return margin > 0.0 ? 1.0 : (margin == 0.0 ? 0.5 : 0.0);
+}
+
+}  // namespace
+
+BerAtPhase::BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phasePs)
+    : settings_(settings), bits_(signal.bits()) {
+  const double ui = signal.uiPs();
+  const double h = signal.samplePs;
+  const double rj = settings.rj;
+  const double halfDj = 0.5 * settings.dj;
+  const auto add = [&](bool one, double tau, double weight) {
+    Position p{signal.at(tau), weight, one, static_cast<int>(strips_.size()), 0};
+    if (rj > 0.0) {
+      // Interval by interval over tau +- 12 rj.
+      const double first = tau - kJitterReach * rj;
+      const double last = tau + kJitterReach * rj;
+      for (long long k = static_cast<long long>(std::floor(first / h)); k * h < last; ++k) {
+        const double start = std::max(k * h, first);
+        const double end = std::min((k + 1) * h, last);
+        const double y0 = SampleAt(signal, k);
+        const double slope = (SampleAt(signal, k + 1) - y0) / h;
+        strips_.push_back({(start - tau) / rj, (end - tau) / rj, y0 + slope * (tau - k * h), slope * rj});
+      }
+    }
+    p.endStrip = static_cast<int>(strips_.size());
+    positions_.push_back(p);
+  };
+  for (int j = 0; j < bits_; ++j) {
+    const bool one = signal.ones[j];
+    const double tau = j * ui + phasePs;
+    if (halfDj == 0.0) {
+      add(one, tau, 1.0);
+    } else {
+      add(one, tau - halfDj, 0.5);
+      add(one, tau + halfDj, 0.5);
+    }
+  }
+}
+
+// E_z[wrong decision at y(tau + rj z)], strip by strip.
+double BerAtPhase::Error(const Position& p, double volts, double logNegligible) const {
+  if (settings_.rj == 0.0) return PointError(p.one, p.y, settings_.noise, volts);
+  const double sign = p.one ? 1.0 : -1.0;
+  const double noise = settings_.noise;
+  double sum = 0.0;
+  for (int i = p.firstStrip; i < p.endStrip; ++i) {
+    const Strip& s = strips_[i];
+    // The decision errs where sign * (v - y) > 0.
+    if (noise > 0.0)
+      sum += StripMassBelowLine(s.za, s.zb, sign * (volts - s.a) / noise, -sign * s.b / noise, logNegligible);
+    else
+      sum += StripMassWherePositive(s.za, s.zb, sign * (volts - s.a), -sign * s.b);
+  }
+  return sum;
+}
+
+// The BER with the random jitter left out, the same sum over the same positions.
+double BerAtPhase::WithoutRandomJitter(double volts) const {
+  double sum = 0.0;
+  for (const Position& p : positions_) sum += p.weight * PointError(p.one, p.y, settings_.noise, volts);
+  return sum / bits_;
+}
+
+double BerAtPhase::operator()(double volts) const {
+  const double estimate = settings_.rj > 0.0 && settings_.noise > 0.0 ? WithoutRandomJitter(volts) : 0.0;
+  const double logNegligible = std::log(std::max(kAbsoluteFloor, kRelativeFloor * estimate) * bits_);
+  double sum = 0.0;
+  // Positions in increasing order, the early impulse before the late one: the sum's
+  // rounding depends on it.
+  for (const Position& p : positions_) sum += p.weight * Error(p, volts, logNegligible);
+  return sum / bits_;
+}
+
+}  // namespace tovan
