@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "stateye/normal_distribution.h"
 #include "stateye/strip_mass.h"
@@ -88,6 +89,18 @@ double BerAtPhase::WithoutRandomJitter(double volts) const {
   double sum = 0.0;
   for (const Position& p : positions_) sum += p.weight * PointError(p.one, p.y, settings_.noise, volts);
   return sum / bits_;
+}
+
+double BerAtPhase::LowestOne() const {
+  double lowest = std::numeric_limits<double>::infinity();
+  for (const Position& p : positions_) if (p.one) lowest = std::min(lowest, p.y);
+  return lowest;
+}
+
+double BerAtPhase::HighestZero() const {
+  double highest = -std::numeric_limits<double>::infinity();
+  for (const Position& p : positions_) if (!p.one) highest = std::max(highest, p.y);
+  return highest;
 }
 
 double BerAtPhase::operator()(double volts) const {

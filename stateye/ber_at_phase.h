@@ -20,6 +20,12 @@ class BerAtPhase {
   // BER(phasePs, volts), by the method of stateye/bit_error_ratio.h.
   double operator()(double volts) const;
 
+  // The deterministic eye's inner levels at this phase, without random jitter and
+  // noise: the lowest level a one takes and the highest a zero takes at either
+  // deterministic-jitter impulse. Edges of the opening lie near them.
+  double LowestOne() const;
+  double HighestZero() const;
+
  private:
   // One sample interval within reach of a position's random jitter: y = a + b z for the
   // standardised jitter z in [za, zb].
