@@ -13,8 +13,9 @@ namespace {
 constexpr double kVoltTolerance = 0.05e-3;  // V
 constexpr double kPhaseTolerancePs = 0.05;
 constexpr double kGoldenFraction = 0.3819660112501051;  // (3 - sqrt(5)) / 2
-// The first edge search walks out from the mid level in steps of a 64th of the swing;
-// later ones start at the previous edge and step by a millivolt.
+// The first edge search takes a first step of a 64th of the swing; later ones start
+// from the previous phase's margin and step by a millivolt, the secant steps that
+// follow catching up.
 constexpr double kFirstVoltStepOfSwing = 1.0 / 64.0;
 constexpr double kNextVoltStep = 1e-3;
 // The width's edges are looked for from the scan's crossings in steps of an eighth of
@@ -23,18 +24,24 @@ constexpr double kWidthStepOfScanSpacing = 0.125;
 // log of the smallest BER taken as is: an exact 0 (no error possible) stays finite.
 constexpr double kSmallestBer = 1e-300;
 
-double LogBer(double ber) { return std::log(std::max(ber, kSmallestBer)); }
+// How far a BER lies beyond the target, on a scale on which a Gaussian tail is nearly
+// straight: sqrt(-log BER) falls about linearly as a threshold or phase moves into a
+// tail, so the edge searches' secants land close to the edge. Negative while BER <
+// target, like log BER - log target.
+double Closure(double ber, double rootOfMinusLogTarget) {
+  return rootOfMinusLogTarget - std::sqrt(std::max(0.0, -std::log(std::max(ber, kSmallestBer))));
+}
 
 class HeightSolver {
  public:
   HeightSolver(const PeriodicEyeSignal& signal, const StatEyeSettings& settings)
-      : signal_(signal), settings_(settings), logTarget_(std::log(settings.targetBer)),
+      : signal_(signal), settings_(settings), rootTarget_(std::sqrt(-std::log(settings.targetBer))),
         swing_(signal.highLevel - signal.lowLevel), step_(kFirstVoltStepOfSwing * swing_) {}
 
   // The open interval's length at phase t; 0 when the mid level is not open there.
   double operator()(double t) {
     const BerAtPhase ber(signal_, settings_, t);
-    const auto g = [&](double v) { return LogBer(ber(v)) - logTarget_; };
+    const auto g = [&](double v) { return Closure(ber(v), rootTarget_); };
     const double mid = signal_.midLevel;
     if (g(mid) >= 0.0) return 0.0;
     // Each edge lies about as far inside the deterministic eye's inner level as it did
@@ -52,7 +59,7 @@ class HeightSolver {
  private:
   const PeriodicEyeSignal& signal_;
   const StatEyeSettings& settings_;
-  double logTarget_;
+  double rootTarget_;  // sqrt(-log target)
   double swing_;
   // How far inside the inner levels the last edges were found.
   double upperMargin_ = 0.0, lowerMargin_ = 0.0;
@@ -155,8 +162,8 @@ HighestPoint BestPhase(HeightSolver& height, double a, double b) {
 // The width around phasePs; the edges are first looked for at the scan's crossings.
 double WidthAt(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phasePs,
                const PhaseBracket& stretch, double scanSpacingPs) {
-  const double logTarget = std::log(settings.targetBer);
-  const auto g = [&](double t) { return LogBer(BitErrorRatio(signal, settings, t, signal.midLevel)) - logTarget; };
+  const double rootTarget = std::sqrt(-std::log(settings.targetBer));
+  const auto g = [&](double t) { return Closure(BitErrorRatio(signal, settings, t, signal.midLevel), rootTarget); };
   const double ui = signal.uiPs();
   const double step = kWidthStepOfScanSpacing * scanSpacingPs;
   const double late = OpeningEdge(g, {phasePs, stretch.lateCrossing, +1, step, kPhaseTolerancePs, ui});
