@@ -13,10 +13,15 @@ namespace {
 // Random jitter is followed to this many standard deviations (as in strip_mass.cpp).
 constexpr double kJitterReach = 12.0;
 // A cell's term is integrated to an absolute error of about kRelativeFloor times the
-// BER without random jitter (a cheap first estimate of the result), and never finer
-// than kAbsoluteFloor: far below any ratio the figures, bathtubs and contours read.
+// larger of the BER without random jitter (a cheap first estimate of the result) and
+// the sum so far, and never finer than kAbsoluteFloor: far below any ratio the
+// figures, bathtubs and contours read. The level is raised as the sum grows, whenever
+// it can rise by kFloorRise at least (each rise costs a logarithm).
 constexpr double kRelativeFloor = 1e-9;
 constexpr double kAbsoluteFloor = 1e-26;
+constexpr double kFloorRise = 2.0;
+// Noise is followed to this many standard deviations (as in strip_mass.cpp).
+constexpr double kNoiseReach = 12.0;
 
 double SampleAt(const PeriodicEyeSignal& signal, long long n) {
   const long long count = static_cast<long long>(signal.samples.size());
@@ -39,7 +44,8 @@ BerAtPhase::BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& s
   const double rj = settings.rj;
   const double halfDj = 0.5 * settings.dj;
   const auto add = [&](bool one, double tau, double weight) {
-    Position p{signal.at(tau), weight, one, static_cast<int>(strips_.size()), 0};
+    const double y = signal.at(tau);
+    Position p{y, weight, one, static_cast<int>(strips_.size()), 0, y, y};
     if (rj > 0.0) {
       // Interval by interval over tau +- 12 rj.
       const double first = tau - kJitterReach * rj;
@@ -49,7 +55,12 @@ BerAtPhase::BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& s
         const double end = std::min((k + 1) * h, last);
         const double y0 = SampleAt(signal, k);
         const double slope = (SampleAt(signal, k + 1) - y0) / h;
-        strips_.push_back({(start - tau) / rj, (end - tau) / rj, y0 + slope * (tau - k * h), slope * rj});
+        const Strip strip{(start - tau) / rj, (end - tau) / rj, y0 + slope * (tau - k * h), slope * rj};
+        for (const double z : {strip.za, strip.zb}) {
+          p.lowest = std::min(p.lowest, strip.a + strip.b * z);
+          p.highest = std::max(p.highest, strip.a + strip.b * z);
+        }
+        strips_.push_back(strip);
       }
     }
     p.endStrip = static_cast<int>(strips_.size());
@@ -72,6 +83,8 @@ double BerAtPhase::Error(const Position& p, double volts, double logNegligible) 
   if (settings_.rj == 0.0) return PointError(p.one, p.y, settings_.noise, volts);
   const double sign = p.one ? 1.0 : -1.0;
   const double noise = settings_.noise;
+  // Every strip's decision is right beyond the noise's reach: each would give 0.
+  if (noise > 0.0 && (p.one ? volts - p.lowest : p.highest - volts) <= -kNoiseReach * noise) return 0.0;
   double sum = 0.0;
   for (int i = p.firstStrip; i < p.endStrip; ++i) {
     const Strip& s = strips_[i];
@@ -105,11 +118,20 @@ double BerAtPhase::HighestZero() const {
 
 double BerAtPhase::operator()(double volts) const {
   const double estimate = settings_.rj > 0.0 && settings_.noise > 0.0 ? WithoutRandomJitter(volts) : 0.0;
-  const double logNegligible = std::log(std::max(kAbsoluteFloor, kRelativeFloor * estimate) * bits_);
+  double negligible = std::max(kAbsoluteFloor, kRelativeFloor * estimate) * bits_;
+  double logNegligible = std::log(negligible);
   double sum = 0.0;
   // Positions in increasing order, the early impulse before the late one: the sum's
   // rounding depends on it.
-  for (const Position& p : positions_) sum += p.weight * Error(p, volts, logNegligible);
+  for (const Position& p : positions_) {
+    sum += p.weight * Error(p, volts, logNegligible);
+    // The sum so far is a lower bound of the result: what is negligible against it is
+    // negligible against the result.
+    if (kRelativeFloor * sum > kFloorRise * negligible) {
+      negligible = kRelativeFloor * sum;
+      logNegligible = std::log(negligible);
+    }
+  }
   return sum / bits_;
 }
 

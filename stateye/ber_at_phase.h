@@ -39,6 +39,7 @@ class BerAtPhase {
     double weight;
     bool one;
     int firstStrip, endStrip;
+    double lowest, highest;  // the extremes of y over the strips
   };
 
   double Error(const Position& p, double volts, double logNegligible) const;
