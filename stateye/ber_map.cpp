@@ -1,12 +1,8 @@
 #include "stateye/ber_map.h"
 
-#include <algorithm>
-#include <atomic>
-#include <thread>
-#include <vector>
-
 #include "stateye/bathtub.h"
 #include "stateye/ber_at_phase.h"
+#include "stateye/parallel_for.h"
 
 namespace tovan {
 namespace {
@@ -34,21 +30,12 @@ BerMap ComputeBerMap(const PeriodicEyeSignal& signal, const StatEyeSettings& set
   map.highVolts = thresholds.high;
   map.log10Ber.resize(static_cast<std::size_t>(columns) * rows);
   const double ui = signal.uiPs();
-  // Each column is one phase, worked out whole by whichever thread claims it: the
-  // values do not depend on the thread count.
-  std::atomic<int> nextColumn{0};
-  const auto work = [&] {
-    for (int column = nextColumn++; column < columns; column = nextColumn++) {
-      const BerAtPhase ber(signal, settings, map.phaseUi(column) * ui);
-      for (int row = 0; row < rows; ++row)
-        map.log10Ber[static_cast<std::size_t>(row) * columns + column] = Log10Ber(ber(map.volts(row)));
-    }
-  };
-  const int helpers = std::min(columns, static_cast<int>(std::thread::hardware_concurrency())) - 1;
-  std::vector<std::thread> threads;
-  for (int i = 0; i < helpers; ++i) threads.emplace_back(work);
-  work();
-  for (std::thread& thread : threads) thread.join();
+  // Each column is one phase, worked out whole by whichever thread takes it.
+  ParallelFor(columns, [&](int column) {
+    const BerAtPhase ber(signal, settings, map.phaseUi(column) * ui);
+    for (int row = 0; row < rows; ++row)
+      map.log10Ber[static_cast<std::size_t>(row) * columns + column] = Log10Ber(ber(map.volts(row)));
+  });
   return map;
 }
 

@@ -6,6 +6,7 @@
 #include "stateye/ber_at_phase.h"
 #include "stateye/bit_error_ratio.h"
 #include "stateye/opening_edge.h"
+#include "stateye/parallel_for.h"
 
 namespace tovan {
 namespace {
@@ -48,8 +49,13 @@ class HeightSolver {
     // at the last phase: the spreads change slowly with the phase, the levels do not.
     const double lowestOne = ber.LowestOne();
     const double highestZero = ber.HighestZero();
-    const double upper = OpeningEdge(g, {mid, lowestOne - upperMargin_, +1, step_, kVoltTolerance, 2.0 * swing_});
-    const double lower = OpeningEdge(g, {mid, highestZero + lowerMargin_, -1, step_, kVoltTolerance, 2.0 * swing_});
+    // The two edges are independent searches, one on each core when there are two.
+    const OpeningSearch searches[2] = {{mid, lowestOne - upperMargin_, +1, step_, kVoltTolerance, 2.0 * swing_},
+                                       {mid, highestZero + lowerMargin_, -1, step_, kVoltTolerance, 2.0 * swing_}};
+    double edges[2];
+    ParallelFor(2, [&](int i) { edges[i] = OpeningEdge(g, searches[i]); });
+    const double upper = edges[0];
+    const double lower = edges[1];
     upperMargin_ = lowestOne - upper;
     lowerMargin_ = lower - highestZero;
     step_ = kNextVoltStep;
