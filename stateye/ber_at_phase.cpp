@@ -38,7 +38,7 @@ double PointError(bool one, double y, double noise, double v) {
 }  // namespace
 
 BerAtPhase::BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phasePs)
-    : settings_(settings), bits_(signal.bits()) {
+    : settings_(settings), bits_(signal.bits()), wholeJitterMass_(NormalMass(-kJitterReach, kJitterReach)) {
   const double ui = signal.uiPs();
   const double h = signal.samplePs;
   const double rj = settings.rj;
@@ -83,8 +83,12 @@ double BerAtPhase::Error(const Position& p, double volts, double logNegligible) 
   if (settings_.rj == 0.0) return PointError(p.one, p.y, settings_.noise, volts);
   const double sign = p.one ? 1.0 : -1.0;
   const double noise = settings_.noise;
-  // Every strip's decision is right beyond the noise's reach: each would give 0.
-  if (noise > 0.0 && (p.one ? volts - p.lowest : p.highest - volts) <= -kNoiseReach * noise) return 0.0;
+  if (noise > 0.0) {
+    // Every strip's decision right beyond the noise's reach: each would give 0. Every
+    // one wrong: each would give its whole mass, together the jitter's whole mass.
+    if ((p.one ? volts - p.lowest : p.highest - volts) <= -kNoiseReach * noise) return 0.0;
+    if ((p.one ? volts - p.highest : p.lowest - volts) >= kNoiseReach * noise) return wholeJitterMass_;
+  }
   double sum = 0.0;
   for (int i = p.firstStrip; i < p.endStrip; ++i) {
     const Strip& s = strips_[i];

@@ -47,6 +47,7 @@ class BerAtPhase {
 
   StatEyeSettings settings_;
   int bits_;
+  double wholeJitterMass_;  // the standard normal mass within the random jitter's reach
   std::vector<Position> positions_;  // cell by cell, the early impulse before the late one
   std::vector<Strip> strips_;
 };
