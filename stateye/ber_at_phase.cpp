@@ -43,6 +43,10 @@ BerAtPhase::BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& s
   const double h = signal.samplePs;
   const double rj = settings.rj;
   const double halfDj = 0.5 * settings.dj;
+  const int impulses = halfDj == 0.0 ? 1 : 2;
+  positions_.reserve(static_cast<std::size_t>(bits_) * impulses);
+  // Each position's strips: the intervals that 2 * 12 rj overlaps, one more at most.
+  if (rj > 0.0) strips_.reserve(positions_.capacity() * static_cast<std::size_t>(2.0 * kJitterReach * rj / h + 2.0));
   const auto add = [&](bool one, double tau, double weight) {
     const double y = signal.at(tau);
     Position p{y, weight, one, static_cast<int>(strips_.size()), 0, y, y};
