@@ -14,7 +14,7 @@ namespace tovan {
 // phase.
 class BerAtPhase {
  public:
-  // `signal` must outlive this object; phasePs is the phase in ps from the cell start.
+  // phasePs is the phase in ps from the cell start; `signal` is read here only.
   BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phasePs);
 
   // BER(phasePs, volts), by the method of stateye/bit_error_ratio.h.
