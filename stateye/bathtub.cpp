@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "stateye/ber_at_phase.h"
 #include "stateye/bit_error_ratio.h"
+#include "stateye/parallel_for.h"
 
 namespace tovan {
 
@@ -13,25 +15,25 @@ double Log10Ber(double ber) {
 }
 
 Bathtub HorizontalBathtub(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, int points) {
-  Bathtub tub;
+  Bathtub tub{std::vector<double>(points), std::vector<double>(points)};
   const double ui = signal.uiPs();
-  for (int i = 0; i < points; ++i) {
+  ParallelFor(points, [&](int i) {
     const double phaseUi = static_cast<double>(i) / (points - 1);
-    tub.position.push_back(phaseUi);
-    tub.log10Ber.push_back(Log10Ber(BitErrorRatio(signal, settings, phaseUi * ui, signal.midLevel)));
-  }
+    tub.position[i] = phaseUi;
+    tub.log10Ber[i] = Log10Ber(BitErrorRatio(signal, settings, phaseUi * ui, signal.midLevel));
+  });
   return tub;
 }
 
 Bathtub VerticalBathtub(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phaseUi,
                         double lowVolts, double highVolts, int points) {
-  Bathtub tub;
-  const double phasePs = phaseUi * signal.uiPs();
-  for (int i = 0; i < points; ++i) {
+  Bathtub tub{std::vector<double>(points), std::vector<double>(points)};
+  const BerAtPhase ber(signal, settings, phaseUi * signal.uiPs());
+  ParallelFor(points, [&](int i) {
     const double volts = lowVolts + (highVolts - lowVolts) * i / (points - 1);
-    tub.position.push_back(volts);
-    tub.log10Ber.push_back(Log10Ber(BitErrorRatio(signal, settings, phasePs, volts)));
-  }
+    tub.position[i] = volts;
+    tub.log10Ber[i] = Log10Ber(ber(volts));
+  });
   return tub;
 }
 

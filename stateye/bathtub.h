@@ -20,6 +20,8 @@ struct Bathtub {
 // log10 of a BER, kLog10BerFloor for 0 and anything below the floor.
 double Log10Ber(double ber);
 
+// Both bathtubs share their points out among the cores (stateye/parallel_for.h).
+
 // BER(t, mid level) for t = 0 ... 1 UI at `points` (>= 2) phases.
 Bathtub HorizontalBathtub(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, int points);
 

@@ -1,7 +1,8 @@
 #include "stateye/ber_map.h"
 
 #include "stateye/bathtub.h"
-#include "stateye/bit_error_ratio.h"
+#include "stateye/ber_at_phase.h"
+#include "stateye/parallel_for.h"
 
 namespace tovan {
 namespace {
@@ -27,11 +28,14 @@ BerMap ComputeBerMap(const PeriodicEyeSignal& signal, const StatEyeSettings& set
   const ThresholdRange thresholds = MapThresholds(signal);
   map.lowVolts = thresholds.low;
   map.highVolts = thresholds.high;
-  map.log10Ber.reserve(static_cast<std::size_t>(columns) * rows);
+  map.log10Ber.resize(static_cast<std::size_t>(columns) * rows);
   const double ui = signal.uiPs();
-  for (int row = 0; row < rows; ++row)
-    for (int column = 0; column < columns; ++column)
-      map.log10Ber.push_back(Log10Ber(BitErrorRatio(signal, settings, map.phaseUi(column) * ui, map.volts(row))));
+  // Each column is one phase, worked out whole by whichever thread takes it.
+  ParallelFor(columns, [&](int column) {
+    const BerAtPhase ber(signal, settings, map.phaseUi(column) * ui);
+    for (int row = 0; row < rows; ++row)
+      map.log10Ber[static_cast<std::size_t>(row) * columns + column] = Log10Ber(ber(map.volts(row)));
+  });
   return map;
 }
 

@@ -32,7 +32,9 @@ struct ThresholdRange {
 ThresholdRange MapThresholds(const PeriodicEyeSignal& signal);
 
 // The grid spans one UI widened by an eighth of a UI on each side and MapThresholds;
-// columns, rows >= 2.
+// columns, rows >= 2. The columns are shared out among as many threads as the machine
+// has cores; each is computed whole by one of them, so the values do not depend on how
+// many there are.
 BerMap ComputeBerMap(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, int columns, int rows);
 
 }  // namespace tovan

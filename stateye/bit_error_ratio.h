@@ -33,17 +33,21 @@ namespace tovan {
 // way the integrand is smooth on the step of the rule, which is an 8-point Gauss-Legendre
 // rule on pieces no longer than 4 standard deviations on which the integrand's logarithm
 // changes by at most 8 (so far tails keep their relative accuracy). Both variables are
-// followed to 12 standard deviations, and pieces below 1e-9 of the BER without random
-// jitter (a cheap first estimate) or below 1e-26 are left out: a bit error ratio below
-// about 1e-26 is not resolved. Against a
-// brute-force evaluation of this definition (tests/stateye) the relative error stays
-// below 1e-5 down to 1e-20 (3e-6 at 5e-16, 1e-7 or less above 1e-9). Where log Phi(c + d z)
-// is a parabola on the strip to within 1e-7 (a flat line, or a decision seldom wrong),
-// the strip takes a shortcut: the integrand is then a Gaussian, integrated in closed
-// form (strip_mass.cpp).
+// followed to 12 standard deviations. What is negligible is 1e-9 of the larger of the
+// BER without random jitter (a cheap first estimate) and the sum over the cells so far,
+// and never less than 1e-26: a bit error ratio below about 1e-26 is not resolved. A
+// strip whose mass is certainly below that level (a bound from the largest value of
+// the integrand, without special functions) is left out whole, and so are the pieces
+// of an integration on which the integrand stays below it. Against a brute-force
+// evaluation of this definition (tests/stateye) the relative error stays below 1e-5
+// down to 1e-20 (below 1e-6 above 1e-9). Where log Phi(c + d z) is a parabola on the
+// strip to within 1e-7 (a flat line, or a decision seldom wrong), the strip takes a
+// shortcut: the integrand is then a Gaussian, integrated in closed form (strip_mass.cpp).
 //
 // Costs B * 2 * (sample intervals within 12 rj) mass evaluations; those whose line lies
-// more than 12 noise deviations on one side cost no special function at all.
+// more than 12 noise deviations on one side, or whose mass is certainly negligible, cost
+// no special function at all. The strips depend on the phase alone: BerAtPhase
+// (stateye/ber_at_phase.h) lays them out once for any number of thresholds.
 double BitErrorRatio(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phasePs,
                      double volts);
 

@@ -24,7 +24,9 @@ struct EyeAtBer {
 // Resolution: edges to 0.05 ps and 0.05 mV, the best phase to 0.05 ps. The longest
 // open stretch of phases is bracketed on `horizontal` (HorizontalBathtub) and
 // the height maximised over that stretch by Brent's method (the height of an
-// eye rises to one peak and falls again).
+// eye rises to one peak and falls again). Each height's edges are first looked for as
+// far inside the deterministic eye's inner levels as the previous phase's were, and
+// the width's edges where `horizontal` crosses the target.
 EyeAtBer SolveEyeAtBer(const PeriodicEyeSignal& signal, const StatEyeSettings& settings,
                        const Bathtub& horizontal);
 

@@ -6,6 +6,7 @@ namespace tovan {
 namespace {
 
 constexpr int kMostRefinements = 80;
+constexpr double kSecantReach = 1.25;
 
 struct Bracket {
   double in, gIn;    // g < 0
@@ -48,6 +49,17 @@ double Refine(const std::function<double(double)>& g, Bracket b, double toleranc
   return 0.5 * (b.in + b.out);
 }
 
+// The step after a walk has moved `step` from a point where g was gBefore to one where
+// it is gNow: where the secant through the two points puts the root, a quarter further
+// (so that the root is usually bracketed at once), or double the step when the secant
+// does not lead towards the root.
+double NextStep(double step, double gBefore, double gNow, double tolerance) {
+  const bool approaching = gNow != gBefore && (gNow < 0.0) == (gNow > gBefore);
+  if (!approaching) return 2.0 * step;
+  const double toRoot = step * std::abs(gNow / (gNow - gBefore));
+  return kSecantReach * toRoot + 0.5 * tolerance;
+}
+
 }  // namespace
 
 double OpeningEdge(const std::function<double(double)>& g, const OpeningSearch& s) {
@@ -58,24 +70,24 @@ double OpeningEdge(const std::function<double(double)>& g, const OpeningSearch& 
   double gx = g(x);
   double step = s.step;
   while (gx >= 0.0) {
-    // Already outside: walk back towards `inside` in doubling steps.
+    // Already outside: walk back towards `inside`.
     const double in = x - s.direction * step;
     if (!beyondInside(in)) return Refine(g, {s.inside, g(s.inside), x, gx}, s.tolerance);
     const double gIn = g(in);
     if (gIn < 0.0) return Refine(g, {in, gIn, x, gx}, s.tolerance);
+    step = NextStep(step, gx, gIn, s.tolerance);
     x = in;
     gx = gIn;
-    step *= 2.0;
   }
   step = s.step;
   for (;;) {
     if (x == limit) return limit;
     const double in = x, gIn = gx;
     x += s.direction * step;
-    step *= 2.0;
     if ((x - limit) * s.direction > 0.0) x = limit;
     gx = g(x);
     if (gx >= 0.0) return Refine(g, {in, gIn, x, gx}, s.tolerance);
+    step = NextStep(std::abs(x - in), gIn, gx, s.tolerance);
   }
 }
 

@@ -16,6 +16,8 @@ constexpr double kReach = 12.0;
 // the Gaussian on it to a relative 1e-7 or better.
 constexpr double kPieceLogSpan = 8.0;
 constexpr double kLongestPiece = 4.0;
+// log(2 kReach / sqrt(2 pi)): the longest strip times the largest standard normal density.
+constexpr double kLogLongestStripOverSqrtTwoPi = 2.259115297143273;
 
 constexpr std::array<double, 4> kNodes{0.1834346424956498, 0.5255324099163290, 0.7966664774136267,
                                        0.9602898564975363};
@@ -98,6 +100,17 @@ double LogQuadratic(double za, double zb, double c, double d) {
   return phiU * std::exp(exponent) / root * NormalMass(root * (za - centre), root * (zb - centre));
 }
 
+// An upper bound of log integral_{za}^{zb} phi(z) Phi(c + d z) dz without special
+// functions, for strips no longer than 2 kReach: with Phi(u) <= exp(-u^2 / 2) for u <= 0
+// the integrand is at most exp(-q(z) / 2) / sqrt(2 pi), q(z) = z^2 + min(0, c + d z)^2.
+// q is convex, least at 0 when c >= 0 and at -c d / (1 + d^2) otherwise; on the strip
+// it is least at the nearest point to that.
+double LogMassBound(double za, double zb, double c, double d) {
+  const double zLeast = std::clamp(c >= 0.0 ? 0.0 : -c * d / (1.0 + d * d), za, zb);
+  const double u = std::min(0.0, c + d * zLeast);
+  return kLogLongestStripOverSqrtTwoPi - 0.5 * (zLeast * zLeast + u * u);
+}
+
 // Along z: phi(z) Phi(c + d z) with |d| <= 1.
 double AlongJitter(double za, double zb, double c, double d, double negligibleLog) {
   const auto f = [&](double z) { return NormalDensity(z) * NormalCdf(c + d * z); };
@@ -147,22 +160,23 @@ double AlongNoise(double za, double zb, double c, double d, double negligibleLog
   const auto f = [&](double w) { return NormalDensity(w) * massAbove(w); };
   const auto slope = [&](double w) { return std::max(1.0, std::abs(w)) + std::abs(zAt(w)) / std::abs(d); };
   // The strip's mass above the line shrinks as w grows: on a piece it is at most its
-  // value at the piece's lower end.
+  // bound at the piece's lower end, where the z above the line start nearest the mean.
   const auto skip = [&](double w0, double w1) {
-    const double mass = massAbove(w0);
-    return mass == 0.0 || GaussianLogPeak(w0, w1) + std::log(mass) < negligibleLog;
+    const double from = d > 0.0 ? std::max(za, zAt(w0)) : za;
+    const double to = d > 0.0 ? zb : std::min(zb, zAt(w0));
+    return from >= to || GaussianLogPeak(w0, w1) + GaussianLogPeak(from, to) < negligibleLog;
   };
   return whole + Composite(std::max(low, -kReach), std::min(high, kReach), f, slope, skip);
 }
 
 }  // namespace
 
-double StripMassBelowLine(double za, double zb, double c, double d, double negligible) {
+double StripMassBelowLine(double za, double zb, double c, double d, double negligibleLog) {
   const double ua = c + d * za;
   const double ub = c + d * zb;
   if (std::min(ua, ub) >= kReach) return NormalMass(za, zb);
   if (std::max(ua, ub) <= -kReach) return 0.0;
-  const double negligibleLog = std::log(negligible);
+  if (LogMassBound(za, zb, c, d) < negligibleLog) return 0.0;
   if (std::abs(d) > 1.0) return AlongNoise(za, zb, c, d, negligibleLog);
   const double closedForm = LogQuadratic(za, zb, c, d);
   return closedForm >= 0.0 ? closedForm : AlongJitter(za, zb, c, d, negligibleLog);
