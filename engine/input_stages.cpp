@@ -51,8 +51,8 @@ void SignalEngine::UpdateAxes() {
   const int points = waveformSpectrum.length();
   // The spacing is half the sample rate over the number of points, not points - 1.
   const double spacing = sampleRate * 0.5 / points;
-  frequencyAxis = Vector(points);
-  sPoints = ComplexVector(points);
+  frequencyAxis.Resize(points, kForOverwrite);
+  sPoints.Resize(points, kForOverwrite);
   for (int k = 0; k < points; ++k) {
     frequencyAxis[k] = k * spacing;
     sPoints[k] = Complex{0.0, kTwoPi} * Complex{frequencyAxis[k], 0.0};

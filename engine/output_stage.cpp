@@ -33,17 +33,10 @@ void RemoveLowFrequencyDelay(Vector& phase, const Vector& frequency) {
   const double delay =
       (phase[1] - phase[0]) * kRadiansPerDegree * (-1.0) / ((frequency[1] - frequency[0]) * kTwoPi);
   for (int k = 0; k < phase.length(); ++k) {
-    const Complex linear = Exp(Complex{0.0, frequency[k] * delay * kTwoPi});
-    const Complex total = Exp(Complex{0.0, phase[k] * kRadiansPerDegree});
+    const Complex linear = ExpImaginary(frequency[k] * delay * kTwoPi);
+    const Complex total = ExpImaginary(phase[k] * kRadiansPerDegree);
     phase[k] = Argument(linear * total) * kDegreesPerRadian;
   }
-}
-
-SampleTable TraceOver(const Vector& frequency, const Vector& ordinates) {
-  SampleTable trace;
-  trace.abscissae = frequency;
-  trace.ordinates = ordinates;
-  return trace;
 }
 
 }  // namespace
@@ -56,8 +49,14 @@ void SignalEngine::UpdateOutputs() {
   if (!BeginStage(outputsNode, EngineStage::kOutputs, {})) return;
 
   const int points = inputSpectrum.length();
-  outputSpectrum = ComplexVector(points);
-  Vector magnitude(points), phase(points), outputDb(points), inputDb(points);
+  // Written in place: repeated computations of one length reuse every block.
+  outputSpectrum.Resize(points, kForOverwrite);
+  Vector& magnitude = magnitudeTrace.ordinates;
+  Vector& phase = phaseTrace.ordinates;
+  Vector& outputDb = outputSpectrumTrace.ordinates;
+  Vector& inputDb = inputSpectrumTrace.ordinates;
+  for (Vector* ordinates : {&magnitude, &phase, &outputDb, &inputDb})
+    ordinates->Resize(points, kForOverwrite);
   for (int k = 0; k < points; ++k) {
     const Complex scope = (scopeResponse[k] * groupDelayResponse[k]) * flatnessResponse[k];
     outputSpectrum[k] = inputSpectrum[k] * scope;
@@ -71,10 +70,8 @@ void SignalEngine::UpdateOutputs() {
     SubtractScalarInPlace(outputDb, MaxOf(outputDb));
     SubtractScalarInPlace(inputDb, MaxOf(inputDb));
   }
-  magnitudeTrace = TraceOver(frequencyAxis, magnitude);
-  phaseTrace = TraceOver(frequencyAxis, phase);
-  outputSpectrumTrace = TraceOver(frequencyAxis, outputDb);
-  inputSpectrumTrace = TraceOver(frequencyAxis, inputDb);
+  for (SampleTable* trace : {&magnitudeTrace, &phaseTrace, &outputSpectrumTrace, &inputSpectrumTrace})
+    trace->abscissae = frequencyAxis;
 
   outputSignal = RealSignal(outputSpectrum);
   // The public cell, not the snapshot; rand is drawn once per sample even at zero

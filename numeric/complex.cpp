@@ -11,6 +11,8 @@ Complex Exp(const Complex& z) {
   return {scale * std::cos(z.im), scale * std::sin(z.im)};
 }
 
+Complex ExpImaginary(double y) { return {std::cos(y), std::sin(y)}; }
+
 Complex Conjugate(const Complex& z) { return {z.re, -z.im}; }
 
 double Magnitude(const Complex& z) {

@@ -74,7 +74,7 @@ Complex RationalFunction::ResponseAt(const Complex& s) const {
 ComplexVector RationalFunction::Response(const ComplexVector& points) const {
   const Polynomial& numerator = NumeratorCoefficients();
   const Polynomial& denominator = DenominatorCoefficients();
-  ComplexVector values(points.length());
+  ComplexVector values(points.length(), kForOverwrite);
   for (int k = 0; k < points.length(); ++k)
     values[k] = Evaluate(numerator, points[k]) / Evaluate(denominator, points[k]);
   return values;
