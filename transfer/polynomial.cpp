@@ -1,6 +1,7 @@
 #include "transfer/polynomial.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace tovan {
@@ -30,9 +31,23 @@ Complex Evaluate(const Polynomial& p, const Complex& z) {
 }
 
 ComplexVector EvaluateAt(const Polynomial& p, const ComplexVector& points) {
-  ComplexVector values(points.length());
-  for (int k = 0; k < points.length(); ++k) values[k] = Evaluate(p, points[k]);
+  ComplexVector values(points.length(), kForOverwrite);
+  EvaluateMany(p, points.data(), points.length(), values.data());
   return values;
+}
+
+void EvaluateMany(const Polynomial& p, const Complex* z, int count, Complex* values) {
+  constexpr int kLanes = 4;
+  const int n = p.length();
+  int i = 0;
+  for (; n > 0 && i + kLanes <= count; i += kLanes) {
+    std::array<Complex, kLanes> acc{};
+    for (int k = n - 1; k >= 1; --k)
+      for (int lane = 0; lane < kLanes; ++lane)
+        acc[lane] = (acc[lane] + Complex{p[k], 0.0}) * z[i + lane];
+    for (int lane = 0; lane < kLanes; ++lane) values[i + lane] = acc[lane] + Complex{p[0], 0.0};
+  }
+  for (; i < count; ++i) values[i] = Evaluate(p, z[i]);
 }
 
 Polynomial Derivative(const Polynomial& p) {
