@@ -1,7 +1,6 @@
 #include "transfer/polynomial.h"
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 namespace tovan {
@@ -37,15 +36,23 @@ ComplexVector EvaluateAt(const Polynomial& p, const ComplexVector& points) {
 }
 
 void EvaluateMany(const Polynomial& p, const Complex* z, int count, Complex* values) {
-  constexpr int kLanes = 4;
   const int n = p.length();
   int i = 0;
-  for (; n > 0 && i + kLanes <= count; i += kLanes) {
-    std::array<Complex, kLanes> acc{};
-    for (int k = n - 1; k >= 1; --k)
-      for (int lane = 0; lane < kLanes; ++lane)
-        acc[lane] = (acc[lane] + Complex{p[k], 0.0}) * z[i + lane];
-    for (int lane = 0; lane < kLanes; ++lane) values[i + lane] = acc[lane] + Complex{p[0], 0.0};
+  // Four points at a time, their accumulators held apart so the chains overlap.
+  for (; n > 0 && i + 4 <= count; i += 4) {
+    Complex a0, a1, a2, a3;
+    for (int k = n - 1; k >= 1; --k) {
+      const Complex c{p[k], 0.0};
+      a0 = (a0 + c) * z[i];
+      a1 = (a1 + c) * z[i + 1];
+      a2 = (a2 + c) * z[i + 2];
+      a3 = (a3 + c) * z[i + 3];
+    }
+    const Complex c0{p[0], 0.0};
+    values[i] = a0 + c0;
+    values[i + 1] = a1 + c0;
+    values[i + 2] = a2 + c0;
+    values[i + 3] = a3 + c0;
   }
   for (; i < count; ++i) values[i] = Evaluate(p, z[i]);
 }
