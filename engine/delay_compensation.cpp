@@ -9,10 +9,9 @@ ComplexVector DelayCompensatedResponse(const RationalFunction& filter, const Com
   const double phase = Argument(filter.ResponseAt(Complex{0.0, kTwoPi} * Complex{bitrate, 0.0}));
   // Left to right as written: the rounding of the delay depends on it.
   const double delay = -phase * kInverseTwoPi / bitrate;
-  const ComplexVector response = filter.Response(sPoints);
-  ComplexVector compensated(sPoints.length());
+  ComplexVector compensated = filter.Response(sPoints);
   for (int k = 0; k < sPoints.length(); ++k)
-    compensated[k] = response[k] * Exp(sPoints[k] * Complex{delay, 0.0});
+    compensated[k] = compensated[k] * Exp(sPoints[k] * Complex{delay, 0.0});
   return compensated;
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/delay_compensation.h"
 #include "engine/signal_engine.h"
+#include "engine/spectrum_db.h"
 #include "engine/trace_table.h"
 #include "numeric/constants.h"
 #include "transfer/fft.h"
@@ -51,8 +52,8 @@ void SignalEngine::UpdateAxes() {
   const int points = waveformSpectrum.length();
   // The spacing is half the sample rate over the number of points, not points - 1.
   const double spacing = sampleRate * 0.5 / points;
-  frequencyAxis = Vector(points);
-  sPoints = ComplexVector(points);
+  frequencyAxis.Resize(points, kForOverwrite);
+  sPoints.Resize(points, kForOverwrite);
   for (int k = 0; k < points; ++k) {
     frequencyAxis[k] = k * spacing;
     sPoints[k] = Complex{0.0, kTwoPi} * Complex{frequencyAxis[k], 0.0};
@@ -81,6 +82,12 @@ void SignalEngine::UpdateInputTraces() {
   if (!BeginStage(inputTracesNode, EngineStage::kInputTraces, {&outputsNode})) return;
   inputSpectrum = Multiply(waveformSpectrum, riseResponse);
   inputSignal = RealSignal(inputSpectrum);
+  // The input spectrum's trace belongs here: a change on the scope side leaves it as is.
+  Vector& inputDb = inputSpectrumTrace.ordinates;
+  inputDb.Resize(inputSpectrum.length(), kForOverwrite);
+  for (int k = 0; k < inputSpectrum.length(); ++k) inputDb[k] = FlooredDb(inputSpectrum[k]);
+  NormalizeToPeak(inputDb);
+  inputSpectrumTrace.abscissae = frequencyAxis;
   inputTraces = BuildTraceTable(inputSignal, generator.Sequence().length(), snapSamplesPerBit.value,
                                 snapShow3BitCells.value);
   inputTracesNode.ready = true;

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "engine/signal_engine.h"
+#include "engine/spectrum_db.h"
 #include "engine/trace_table.h"
 #include "numeric/constants.h"
 #include "numeric/rand15.h"
@@ -10,21 +11,7 @@
 namespace tovan {
 namespace {
 
-constexpr double kSpectrumFloorDb = -3000.0;
 constexpr double kNoiseScale = 0.000030517578125;  // 2^-15
-
-double FlooredDb(const Complex& value) {
-  const double db = 20.0 * std::log10(Magnitude(value));
-  return db < kSpectrumFloorDb ? kSpectrumFloorDb : db;
-}
-
-// The first of equal maxima, scanning in index order.
-double MaxOf(const Vector& v) {
-  double best = v[0];
-  for (int k = 1; k < v.length(); ++k)
-    if (v[k] > best) best = v[k];
-  return best;
-}
 
 // Subtracts the linear phase through the first two points and rewraps into (-180, 180].
 void RemoveLowFrequencyDelay(Vector& phase, const Vector& frequency) {
@@ -33,17 +20,10 @@ void RemoveLowFrequencyDelay(Vector& phase, const Vector& frequency) {
   const double delay =
       (phase[1] - phase[0]) * kRadiansPerDegree * (-1.0) / ((frequency[1] - frequency[0]) * kTwoPi);
   for (int k = 0; k < phase.length(); ++k) {
-    const Complex linear = Exp(Complex{0.0, frequency[k] * delay * kTwoPi});
-    const Complex total = Exp(Complex{0.0, phase[k] * kRadiansPerDegree});
+    const Complex linear = ExpImaginary(frequency[k] * delay * kTwoPi);
+    const Complex total = ExpImaginary(phase[k] * kRadiansPerDegree);
     phase[k] = Argument(linear * total) * kDegreesPerRadian;
   }
-}
-
-SampleTable TraceOver(const Vector& frequency, const Vector& ordinates) {
-  SampleTable trace;
-  trace.abscissae = frequency;
-  trace.ordinates = ordinates;
-  return trace;
 }
 
 }  // namespace
@@ -56,25 +36,23 @@ void SignalEngine::UpdateOutputs() {
   if (!BeginStage(outputsNode, EngineStage::kOutputs, {})) return;
 
   const int points = inputSpectrum.length();
-  outputSpectrum = ComplexVector(points);
-  Vector magnitude(points), phase(points), outputDb(points), inputDb(points);
+  // Written in place: repeated computations of one length reuse every block.
+  outputSpectrum.Resize(points, kForOverwrite);
+  Vector& magnitude = magnitudeTrace.ordinates;
+  Vector& phase = phaseTrace.ordinates;
+  Vector& outputDb = outputSpectrumTrace.ordinates;
+  for (Vector* ordinates : {&magnitude, &phase, &outputDb}) ordinates->Resize(points, kForOverwrite);
   for (int k = 0; k < points; ++k) {
     const Complex scope = (scopeResponse[k] * groupDelayResponse[k]) * flatnessResponse[k];
     outputSpectrum[k] = inputSpectrum[k] * scope;
     magnitude[k] = 20.0 * std::log10(Magnitude(scope));
     phase[k] = Argument(scope) * kDegreesPerRadian;
     outputDb[k] = FlooredDb(outputSpectrum[k]);
-    inputDb[k] = FlooredDb(inputSpectrum[k]);
   }
   RemoveLowFrequencyDelay(phase, frequencyAxis);
-  if (points > 0) {
-    SubtractScalarInPlace(outputDb, MaxOf(outputDb));
-    SubtractScalarInPlace(inputDb, MaxOf(inputDb));
-  }
-  magnitudeTrace = TraceOver(frequencyAxis, magnitude);
-  phaseTrace = TraceOver(frequencyAxis, phase);
-  outputSpectrumTrace = TraceOver(frequencyAxis, outputDb);
-  inputSpectrumTrace = TraceOver(frequencyAxis, inputDb);
+  NormalizeToPeak(outputDb);
+  for (SampleTable* trace : {&magnitudeTrace, &phaseTrace, &outputSpectrumTrace})
+    trace->abscissae = frequencyAxis;
 
   outputSignal = RealSignal(outputSpectrum);
   // The public cell, not the snapshot; rand is drawn once per sample even at zero

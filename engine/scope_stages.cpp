@@ -106,8 +106,8 @@ void SignalEngine::UpdateGroupDelay() {
   diagnostics.powerLawExponent = exponent;
 
   const int points = frequencyAxis.length();
-  groupDelayCurve = Vector(points);
-  groupDelayResponse = ComplexVector(points);
+  groupDelayCurve.Resize(points, kForOverwrite);
+  groupDelayResponse.Resize(points, kForOverwrite);
   double phase = 0.0;
   for (int k = 0; k < points; ++k) {
     groupDelayCurve[k] = std::pow(frequencyAxis[k], exponent) * amplitude;
@@ -115,7 +115,7 @@ void SignalEngine::UpdateGroupDelay() {
     if (k > 0)
       phase = phase - (frequencyAxis[k] - frequencyAxis[k - 1]) *
                           (groupDelayCurve[k] + groupDelayCurve[k - 1]) * kPi;
-    groupDelayResponse[k] = Exp(Complex{0.0, phase});
+    groupDelayResponse[k] = ExpImaginary(phase);
   }
   groupDelayNode.ready = true;
 }

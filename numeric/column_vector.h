@@ -13,6 +13,7 @@ class ColumnVector {
  public:
   ColumnVector() = default;
   explicit ColumnVector(int n) : elements_(n) {}
+  ColumnVector(int n, ForOverwrite) : elements_(n, kForOverwrite) {}
   ColumnVector(int n, const T& value) : elements_(n, value) {}
   ColumnVector(const ColumnVector&) = default;
   ColumnVector(ColumnVector&&) noexcept = default;
@@ -25,6 +26,8 @@ class ColumnVector {
 
   int length() const { return elements_.size(); }
   void Resize(int n) { elements_.Resize(n); }
+  // n elements for the caller to overwrite; the block is kept when large enough.
+  void Resize(int n, ForOverwrite) { elements_.Resize(n, kForOverwrite); }
 
   // Unchecked element access for loops that stay within the length.
   T& operator[](int i) { return elements_[i]; }

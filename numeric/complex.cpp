@@ -7,9 +7,12 @@
 namespace tovan {
 
 Complex Exp(const Complex& z) {
-  const double scale = std::exp(z.re);
+  // e^0 is exactly 1, the value the call would give.
+  const double scale = z.re == 0.0 ? 1.0 : std::exp(z.re);
   return {scale * std::cos(z.im), scale * std::sin(z.im)};
 }
+
+Complex ExpImaginary(double y) { return {std::cos(y), std::sin(y)}; }
 
 Complex Conjugate(const Complex& z) { return {z.re, -z.im}; }
 

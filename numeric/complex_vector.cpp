@@ -8,8 +8,18 @@ namespace {
 template <class Op>
 ComplexVector ElementWise(const ComplexVector& a, const ComplexVector& b, Op op) {
   const int n = a.length();
-  ComplexVector result(n);
+  ComplexVector result(n, kForOverwrite);
   for (int k = 0; k < n; ++k) result[k] = op(a[k], b[k]);
+  return result;
+}
+
+// op(a_k, w) for each k, or op(w, a_k) with the constant first: the operand order of
+// the element-wise form applied to n copies of w.
+template <class Op>
+ComplexVector WithConstant(const ComplexVector& a, const Complex& w, bool constantFirst, Op op) {
+  const int n = a.length();
+  ComplexVector result(n, kForOverwrite);
+  for (int k = 0; k < n; ++k) result[k] = constantFirst ? op(w, a[k]) : op(a[k], w);
   return result;
 }
 
@@ -36,23 +46,23 @@ ComplexVector Subtract(const ComplexVector& a, const ComplexVector& b) {
 }
 
 ComplexVector Divide(const ComplexVector& a, const Complex& w) {
-  return Divide(a, ComplexVector(a.length(), w));
+  return WithConstant(a, w, false, [](const Complex& x, const Complex& y) { return x / y; });
 }
 
 ComplexVector Subtract(const ComplexVector& a, const Complex& w) {
-  return Subtract(a, ComplexVector(a.length(), w));
+  return WithConstant(a, w, false, [](const Complex& x, const Complex& y) { return x - y; });
 }
 
 ComplexVector Multiply(const Complex& w, const ComplexVector& a) {
-  return Multiply(ComplexVector(a.length(), w), a);
+  return WithConstant(a, w, true, [](const Complex& x, const Complex& y) { return x * y; });
 }
 
 ComplexVector Add(const Complex& w, const ComplexVector& a) {
-  return Add(ComplexVector(a.length(), w), a);
+  return WithConstant(a, w, true, [](const Complex& x, const Complex& y) { return x + y; });
 }
 
 ComplexVector FromReal(const Vector& v) {
-  ComplexVector result(v.length());
+  ComplexVector result(v.length(), kForOverwrite);
   for (int k = 0; k < v.length(); ++k) result[k] = {v[k], 0.0};
   return result;
 }

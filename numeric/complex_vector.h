@@ -21,7 +21,7 @@ ComplexVector Add(const ComplexVector& a, const ComplexVector& b);
 void AddInPlace(ComplexVector& a, const ComplexVector& b);
 ComplexVector Subtract(const ComplexVector& a, const ComplexVector& b);
 
-// The constant forms build n copies of w, then apply the element-wise operation.
+// The constant forms give what the element-wise operation gives on n copies of w.
 ComplexVector Divide(const ComplexVector& a, const Complex& w);
 ComplexVector Subtract(const ComplexVector& a, const Complex& w);
 ComplexVector Multiply(const Complex& w, const ComplexVector& a);

@@ -118,9 +118,10 @@ TransformSize SizeFor(int length) {
 
 // The values zero-extended (or cut) to the transform length, transformed in place.
 ComplexVector Transform(const ComplexVector& x, std::int16_t direction, TransformSize size) {
-  ComplexVector result(size.length);
+  ComplexVector result(size.length, kForOverwrite);
   const int copied = x.length() < size.length ? x.length() : size.length;
   for (int k = 0; k < copied; ++k) result[k] = x[k];
+  for (int k = copied; k < size.length; ++k) result[k] = Complex{};
   Radix2(direction, size.exponent, ComplexParts{result.data()});
   return result;
 }
@@ -145,12 +146,13 @@ ComplexVector InverseTransform(const ComplexVector& spectrum) {
 
 ComplexVector RealSpectrum(const Vector& x) {
   const TransformSize size = SizeFor(x.length());
-  ComplexVector full(size.length);
+  ComplexVector full(size.length, kForOverwrite);
   for (int k = 0; k < x.length(); ++k) full[k] = {x[k], 0.0};
+  for (int k = x.length(); k < size.length; ++k) full[k] = Complex{};
   Radix2(1, size.exponent, ComplexParts{full.data()});
   const int wanted = x.length() / 2 + 1;
   const int bins = wanted < full.length() ? wanted : full.length();
-  ComplexVector result(bins);
+  ComplexVector result(bins, kForOverwrite);
   for (int k = 0; k < bins; ++k) result[k] = full[k];
   return result;
 }
@@ -160,19 +162,20 @@ Vector RealSignal(const ComplexVector& bins) {
   if (b < 2) return Vector();
   const int n = 2 * b - 2;
   const TransformSize size = SizeFor(n);
-  ComplexVector full(size.length);
+  ComplexVector full(size.length, kForOverwrite);
   for (int k = 0; k < b; ++k) full[k] = bins[k];
   for (int k = b; k < n; ++k) full[k] = Conjugate(bins[n - k]);
+  for (int k = n; k < size.length; ++k) full[k] = Complex{};
   Radix2(0, size.exponent, ComplexParts{full.data()});
   // Only the real part is kept, but of the same complex division by (N + 0i).
   const Complex divisor{static_cast<double>(size.length), 0.0};
-  Vector result(n);
+  Vector result(n, kForOverwrite);
   for (int k = 0; k < n; ++k) result[k] = (full[k] / divisor).re;
   return result;
 }
 
 Vector RealParts(const ComplexVector& z) {
-  Vector result(z.length());
+  Vector result(z.length(), kForOverwrite);
   for (int k = 0; k < z.length(); ++k) result[k] = z[k].re;
   return result;
 }

@@ -30,9 +30,31 @@ Complex Evaluate(const Polynomial& p, const Complex& z) {
 }
 
 ComplexVector EvaluateAt(const Polynomial& p, const ComplexVector& points) {
-  ComplexVector values(points.length());
-  for (int k = 0; k < points.length(); ++k) values[k] = Evaluate(p, points[k]);
+  ComplexVector values(points.length(), kForOverwrite);
+  EvaluateMany(p, points.data(), points.length(), values.data());
   return values;
+}
+
+void EvaluateMany(const Polynomial& p, const Complex* z, int count, Complex* values) {
+  const int n = p.length();
+  int i = 0;
+  // Four points at a time, their accumulators held apart so the chains overlap.
+  for (; n > 0 && i + 4 <= count; i += 4) {
+    Complex a0, a1, a2, a3;
+    for (int k = n - 1; k >= 1; --k) {
+      const Complex c{p[k], 0.0};
+      a0 = (a0 + c) * z[i];
+      a1 = (a1 + c) * z[i + 1];
+      a2 = (a2 + c) * z[i + 2];
+      a3 = (a3 + c) * z[i + 3];
+    }
+    const Complex c0{p[0], 0.0};
+    values[i] = a0 + c0;
+    values[i + 1] = a1 + c0;
+    values[i + 2] = a2 + c0;
+    values[i + 3] = a3 + c0;
+  }
+  for (; i < count; ++i) values[i] = Evaluate(p, z[i]);
 }
 
 Polynomial Derivative(const Polynomial& p) {

@@ -27,6 +27,9 @@ double Evaluate(const Polynomial& p, double x);
 Complex Evaluate(const Polynomial& p, const Complex& z);
 // p at every point, same length as points.
 ComplexVector EvaluateAt(const Polynomial& p, const ComplexVector& points);
+// values[i] = Evaluate(p, z[i]) for i < count, bit for bit; the points' Horner
+// chains run side by side, so their latencies overlap.
+void EvaluateMany(const Polynomial& p, const Complex* z, int count, Complex* values);
 
 // Element k is (k+1) * p_{k+1}; a constant or the zero polynomial gives [0].
 Polynomial Derivative(const Polynomial& p);

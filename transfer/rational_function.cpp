@@ -1,5 +1,7 @@
 #include "transfer/rational_function.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "numeric/constants.h"
@@ -74,9 +76,16 @@ Complex RationalFunction::ResponseAt(const Complex& s) const {
 ComplexVector RationalFunction::Response(const ComplexVector& points) const {
   const Polynomial& numerator = NumeratorCoefficients();
   const Polynomial& denominator = DenominatorCoefficients();
-  ComplexVector values(points.length());
-  for (int k = 0; k < points.length(); ++k)
-    values[k] = Evaluate(numerator, points[k]) / Evaluate(denominator, points[k]);
+  ComplexVector values(points.length(), kForOverwrite);
+  // A run of points at a time, both sides evaluated side by side, then divided.
+  constexpr int kRun = 64;
+  std::array<Complex, kRun> below;
+  for (int first = 0; first < points.length(); first += kRun) {
+    const int count = std::min(kRun, points.length() - first);
+    EvaluateMany(numerator, points.data() + first, count, values.data() + first);
+    EvaluateMany(denominator, points.data() + first, count, below.data());
+    for (int k = 0; k < count; ++k) values[first + k] = values[first + k] / below[k];
+  }
   return values;
 }
 
