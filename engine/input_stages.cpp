@@ -4,7 +4,6 @@
 
 #include "engine/delay_compensation.h"
 #include "engine/signal_engine.h"
-#include "engine/spectrum_db.h"
 #include "engine/trace_table.h"
 #include "numeric/constants.h"
 #include "transfer/fft.h"
@@ -82,12 +81,6 @@ void SignalEngine::UpdateInputTraces() {
   if (!BeginStage(inputTracesNode, EngineStage::kInputTraces, {&outputsNode})) return;
   inputSpectrum = Multiply(waveformSpectrum, riseResponse);
   inputSignal = RealSignal(inputSpectrum);
-  // The input spectrum's trace belongs here: a change on the scope side leaves it as is.
-  Vector& inputDb = inputSpectrumTrace.ordinates;
-  inputDb.Resize(inputSpectrum.length(), kForOverwrite);
-  for (int k = 0; k < inputSpectrum.length(); ++k) inputDb[k] = FlooredDb(inputSpectrum[k]);
-  NormalizeToPeak(inputDb);
-  inputSpectrumTrace.abscissae = frequencyAxis;
   inputTraces = BuildTraceTable(inputSignal, generator.Sequence().length(), snapSamplesPerBit.value,
                                 snapShow3BitCells.value);
   inputTracesNode.ready = true;

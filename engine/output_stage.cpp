@@ -1,7 +1,6 @@
 #include <cmath>
 
 #include "engine/signal_engine.h"
-#include "engine/spectrum_db.h"
 #include "engine/trace_table.h"
 #include "numeric/constants.h"
 #include "numeric/rand15.h"
@@ -11,7 +10,21 @@
 namespace tovan {
 namespace {
 
+constexpr double kSpectrumFloorDb = -3000.0;
 constexpr double kNoiseScale = 0.000030517578125;  // 2^-15
+
+double FlooredDb(const Complex& value) {
+  const double db = 20.0 * std::log10(Magnitude(value));
+  return db < kSpectrumFloorDb ? kSpectrumFloorDb : db;
+}
+
+// The first of equal maxima, scanning in index order.
+double MaxOf(const Vector& v) {
+  double best = v[0];
+  for (int k = 1; k < v.length(); ++k)
+    if (v[k] > best) best = v[k];
+  return best;
+}
 
 // Subtracts the linear phase through the first two points and rewraps into (-180, 180].
 void RemoveLowFrequencyDelay(Vector& phase, const Vector& frequency) {
@@ -41,17 +54,23 @@ void SignalEngine::UpdateOutputs() {
   Vector& magnitude = magnitudeTrace.ordinates;
   Vector& phase = phaseTrace.ordinates;
   Vector& outputDb = outputSpectrumTrace.ordinates;
-  for (Vector* ordinates : {&magnitude, &phase, &outputDb}) ordinates->Resize(points, kForOverwrite);
+  Vector& inputDb = inputSpectrumTrace.ordinates;
+  for (Vector* ordinates : {&magnitude, &phase, &outputDb, &inputDb})
+    ordinates->Resize(points, kForOverwrite);
   for (int k = 0; k < points; ++k) {
     const Complex scope = (scopeResponse[k] * groupDelayResponse[k]) * flatnessResponse[k];
     outputSpectrum[k] = inputSpectrum[k] * scope;
     magnitude[k] = 20.0 * std::log10(Magnitude(scope));
     phase[k] = Argument(scope) * kDegreesPerRadian;
     outputDb[k] = FlooredDb(outputSpectrum[k]);
+    inputDb[k] = FlooredDb(inputSpectrum[k]);
   }
   RemoveLowFrequencyDelay(phase, frequencyAxis);
-  NormalizeToPeak(outputDb);
-  for (SampleTable* trace : {&magnitudeTrace, &phaseTrace, &outputSpectrumTrace})
+  if (points > 0) {
+    SubtractScalarInPlace(outputDb, MaxOf(outputDb));
+    SubtractScalarInPlace(inputDb, MaxOf(inputDb));
+  }
+  for (SampleTable* trace : {&magnitudeTrace, &phaseTrace, &outputSpectrumTrace, &inputSpectrumTrace})
     trace->abscissae = frequencyAxis;
 
   outputSignal = RealSignal(outputSpectrum);
