@@ -138,11 +138,14 @@ void CSimulatorDlg::BuildFileMenu(QMenu* file) {
 
 void CSimulatorDlg::BuildViewMenu(QMenu* view) {
   view->addAction("Statistical &Eye…", this, [this] {
-    if (!statEyeWindow) statEyeWindow = std::make_unique<StatEyeWindow>(&engine);
+    // Owned by the main dialog's window, so that the window manager keeps it above the
+    // main dialog rather than behind it.
+    if (!statEyeWindow) statEyeWindow = std::make_unique<StatEyeWindow>(&engine, this);
     if (waitingStatEye) statEyeWindow->SetControlValues(*waitingStatEye);
     waitingStatEye.reset();
     statEyeWindow->show();
     statEyeWindow->raise();
+    statEyeWindow->activateWindow();
   });
   QAction* strips = view->addAction("&Scale Strips");
   strips->setCheckable(true);
