@@ -6,6 +6,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "app/dialog_builder.h"
 #include "app/main_dialog_template.h"
@@ -36,6 +37,13 @@ class StatEyeWindowTest : public QObject {
   void cleanup() {
     dialog.reset();
     app.reset();
+  }
+
+  // The window manager keeps the main dialog above its other windows unless they say
+  // whose they are: the Statistical Eye window belongs to the main dialog and opens active.
+  void opensInFrontOfTheMainDialog() {
+    QVERIFY(window->windowHandle()->transientParent() == dialog->windowHandle());
+    QTRY_VERIFY(window->isActiveWindow());
   }
 
   // A slider of the main window changes the engine: the window computes again and
