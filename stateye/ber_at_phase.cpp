@@ -12,13 +12,8 @@ namespace {
 
 // Random jitter is followed to this many standard deviations (as in strip_mass.cpp).
 constexpr double kJitterReach = 12.0;
-// A cell's term is integrated to an absolute error of about kRelativeFloor times the
-// larger of the BER without random jitter (a cheap first estimate of the result) and
-// the sum so far, and never finer than kAbsoluteFloor: far below any ratio the
-// figures, bathtubs and contours read. The level is raised as the sum grows, whenever
-// it can rise by kFloorRise at least (each rise costs a logarithm).
-constexpr double kRelativeFloor = 1e-9;
-constexpr double kAbsoluteFloor = 1e-26;
+// What is negligible (BerAccuracy) is raised as the sum grows, whenever it can rise by
+// kFloorRise at least (each rise costs a logarithm).
 constexpr double kFloorRise = 2.0;
 // Noise is followed to this many standard deviations (as in strip_mass.cpp).
 constexpr double kNoiseReach = 12.0;
@@ -37,8 +32,10 @@ double PointError(bool one, double y, double noise, double v) {
 
 }  // namespace
 
-BerAtPhase::BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phasePs)
-    : settings_(settings), bits_(signal.bits()), wholeJitterMass_(NormalMass(-kJitterReach, kJitterReach)) {
+BerAtPhase::BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phasePs,
+                       const BerAccuracy& accuracy)
+    : settings_(settings), accuracy_(accuracy), bits_(signal.bits()),
+      wholeJitterMass_(NormalMass(-kJitterReach, kJitterReach)) {
   const double ui = signal.uiPs();
   const double h = signal.samplePs;
   const double rj = settings.rj;
@@ -98,7 +95,8 @@ double BerAtPhase::Error(const Position& p, double volts, double logNegligible) 
     const Strip& s = strips_[i];
     // The decision errs where sign * (v - y) > 0.
     if (noise > 0.0)
-      sum += StripMassBelowLine(s.za, s.zb, sign * (volts - s.a) / noise, -sign * s.b / noise, logNegligible);
+      sum += StripMassBelowLine(s.za, s.zb, sign * (volts - s.a) / noise, -sign * s.b / noise, logNegligible,
+                                accuracy_);
     else
       sum += StripMassWherePositive(s.za, s.zb, sign * (volts - s.a), -sign * s.b);
   }
@@ -126,7 +124,8 @@ double BerAtPhase::HighestZero() const {
 
 double BerAtPhase::operator()(double volts) const {
   const double estimate = settings_.rj > 0.0 && settings_.noise > 0.0 ? WithoutRandomJitter(volts) : 0.0;
-  double negligible = std::max(kAbsoluteFloor, kRelativeFloor * estimate) * bits_;
+  const double relative = accuracy_.relativeFloor;
+  double negligible = std::max(accuracy_.absoluteFloor, relative * estimate) * bits_;
   double logNegligible = std::log(negligible);
   double sum = 0.0;
   // Positions in increasing order, the early impulse before the late one: the sum's
@@ -135,8 +134,8 @@ double BerAtPhase::operator()(double volts) const {
     sum += p.weight * Error(p, volts, logNegligible);
     // The sum so far is a lower bound of the result: what is negligible against it is
     // negligible against the result.
-    if (kRelativeFloor * sum > kFloorRise * negligible) {
-      negligible = kRelativeFloor * sum;
+    if (relative * sum > kFloorRise * negligible) {
+      negligible = relative * sum;
       logNegligible = std::log(negligible);
     }
   }

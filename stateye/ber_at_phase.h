@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "stateye/ber_accuracy.h"
 #include "stateye/periodic_eye_signal.h"
 #include "stateye/stat_eye_settings.h"
 
@@ -15,9 +16,10 @@ namespace tovan {
 class BerAtPhase {
  public:
   // phasePs is the phase in ps from the cell start; `signal` is read here only.
-  BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phasePs);
+  BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phasePs,
+             const BerAccuracy& accuracy = kFiguresAccuracy);
 
-  // BER(phasePs, volts), by the method of stateye/bit_error_ratio.h.
+  // BER(phasePs, volts), by the method of stateye/bit_error_ratio.h to the accuracy given.
   double operator()(double volts) const;
 
   // The deterministic eye's inner levels at this phase, without random jitter and
@@ -46,6 +48,7 @@ class BerAtPhase {
   double WithoutRandomJitter(double volts) const;
 
   StatEyeSettings settings_;
+  BerAccuracy accuracy_;
   int bits_;
   double wholeJitterMass_;  // the standard normal mass within the random jitter's reach
   std::vector<Position> positions_;  // cell by cell, the early impulse before the late one

@@ -11,10 +11,9 @@ namespace {
 
 // Beyond 12 standard deviations less than 2e-33 of either distribution remains.
 constexpr double kReach = 12.0;
-// A piece's integrand may change by a factor of e^8 at most, and a piece is never
-// longer than four standard deviations: the 8-point rule then integrates exp(a x) and
-// the Gaussian on it to a relative 1e-7 or better.
-constexpr double kPieceLogSpan = 8.0;
+// A piece is never longer than four standard deviations, nor than its integrand's
+// logarithm allows (BerAccuracy): with a change by e^8 at most, the 8-point rule
+// integrates exp(a x) and the Gaussian on it to a relative 1e-7 or better.
 constexpr double kLongestPiece = 4.0;
 // log(2 kReach / sqrt(2 pi)): the longest strip times the largest standard normal density.
 constexpr double kLogLongestStripOverSqrtTwoPi = 2.259115297143273;
@@ -33,14 +32,14 @@ double GaussLegendre8(double a, double b, const F& f) {
   return half * sum;
 }
 
-// Integrates f over [a, b] in pieces no longer than kPieceLogSpan / logSlope(x), judged
-// at both ends of each piece; `skip(x0, x1)` says a piece is negligible.
+// Integrates f over [a, b] in pieces no longer than logSpan / logSlope(x), judged at
+// both ends of each piece; `skip(x0, x1)` says a piece is negligible.
 template <typename F, typename L, typename S>
-double Composite(double a, double b, const F& f, const L& logSlope, const S& skip) {
+double Composite(double a, double b, double logSpan, const F& f, const L& logSlope, const S& skip) {
   double sum = 0.0;
   for (double x = a; x < b;) {
-    double step = std::min(kLongestPiece, kPieceLogSpan / logSlope(x));
-    step = std::min(step, kPieceLogSpan / logSlope(std::min(x + step, b)));
+    double step = std::min(kLongestPiece, logSpan / logSlope(x));
+    step = std::min(step, logSpan / logSlope(std::min(x + step, b)));
     const double end = b - x <= step ? b : x + step;
     if (!skip(x, end)) sum += GaussLegendre8(x, end, f);
     x = end;
@@ -60,9 +59,8 @@ double GaussianLogPeak(double a, double b) {
 // derivative vanishes) and wherever the line is flat, so this covers most strips. It
 // is used when the third-order term (the largest third derivative of the middle and
 // the ends, over the distance from m that the tilted Gaussian reaches within the
-// strip) stays below kCubicTolerance; otherwise the result is negative and the caller
+// strip) stays below `cubicTolerance`; otherwise the result is negative and the caller
 // integrates.
-constexpr double kCubicTolerance = 1e-7;
 constexpr double kLargestExponent = 600.0;
 
 // d^3/du^3 log Phi(u) = lambda ((u + lambda)(u + 2 lambda) - 1), lambda = phi / Phi.
@@ -73,7 +71,7 @@ double LogCdfThirdDerivative(double u) {
   return lambda * ((u + lambda) * (u + 2.0 * lambda) - 1.0);
 }
 
-double LogQuadratic(double za, double zb, double c, double d) {
+double LogQuadratic(double za, double zb, double c, double d, double cubicTolerance) {
   const double mass = NormalMass(za, zb);
   if (mass == 0.0) return 0.0;
   const double m = (NormalDensity(za) - NormalDensity(zb)) / mass;
@@ -93,7 +91,7 @@ double LogQuadratic(double za, double zb, double c, double d) {
   const double centre = (l1 - l2 * m) / precision;
   const double reach = std::min(std::abs(std::clamp(centre, za, zb) - m) + 3.0 / std::sqrt(precision),
                                 std::max(m - za, zb - m));
-  if (l3 * reach * reach * reach / 6.0 > kCubicTolerance) return -1.0;
+  if (l3 * reach * reach * reach / 6.0 > cubicTolerance) return -1.0;
   const double exponent = 0.5 * precision * centre * centre - l1 * m + 0.5 * l2 * m * m;
   if (exponent > kLargestExponent) return -1.0;
   const double root = std::sqrt(precision);
@@ -112,14 +110,14 @@ double LogMassBound(double za, double zb, double c, double d) {
 }
 
 // Along z: phi(z) Phi(c + d z) with |d| <= 1.
-double AlongJitter(double za, double zb, double c, double d, double negligibleLog) {
+double AlongJitter(double za, double zb, double c, double d, double negligibleLog, double logSpan) {
   const auto f = [&](double z) { return NormalDensity(z) * NormalCdf(c + d * z); };
   const auto slope = [&](double z) { return std::max(1.0, std::abs(z)) + std::abs(d) * std::max(0.0, -(c + d * z)); };
   const auto skip = [&](double z0, double z1) {
     const double uMax = std::max(c + d * z0, c + d * z1);
     return GaussianLogPeak(z0, z1) + (uMax < 0.0 ? -0.5 * uMax * uMax : 0.0) < negligibleLog;
   };
-  return Composite(std::max(za, -kReach), std::min(zb, kReach), f, slope, skip);
+  return Composite(std::max(za, -kReach), std::min(zb, kReach), logSpan, f, slope, skip);
 }
 
 // NormalMass with one end fixed over many calls: that end's two tail probabilities are
@@ -148,7 +146,7 @@ class MassToFixedEnd {
 
 // Along w: phi(w) times the mass of the z in [za, zb] with c + d z > w, |d| > 1. Below
 // the line's lowest point on the strip the whole strip counts.
-double AlongNoise(double za, double zb, double c, double d, double negligibleLog) {
+double AlongNoise(double za, double zb, double c, double d, double negligibleLog, double logSpan) {
   const double ua = c + d * za;
   const double ub = c + d * zb;
   const double low = std::min(ua, ub);
@@ -166,20 +164,21 @@ double AlongNoise(double za, double zb, double c, double d, double negligibleLog
     const double to = d > 0.0 ? zb : std::min(zb, zAt(w0));
     return from >= to || GaussianLogPeak(w0, w1) + GaussianLogPeak(from, to) < negligibleLog;
   };
-  return whole + Composite(std::max(low, -kReach), std::min(high, kReach), f, slope, skip);
+  return whole + Composite(std::max(low, -kReach), std::min(high, kReach), logSpan, f, slope, skip);
 }
 
 }  // namespace
 
-double StripMassBelowLine(double za, double zb, double c, double d, double negligibleLog) {
+double StripMassBelowLine(double za, double zb, double c, double d, double negligibleLog,
+                          const BerAccuracy& accuracy) {
   const double ua = c + d * za;
   const double ub = c + d * zb;
   if (std::min(ua, ub) >= kReach) return NormalMass(za, zb);
   if (std::max(ua, ub) <= -kReach) return 0.0;
   if (LogMassBound(za, zb, c, d) < negligibleLog) return 0.0;
-  if (std::abs(d) > 1.0) return AlongNoise(za, zb, c, d, negligibleLog);
-  const double closedForm = LogQuadratic(za, zb, c, d);
-  return closedForm >= 0.0 ? closedForm : AlongJitter(za, zb, c, d, negligibleLog);
+  if (std::abs(d) > 1.0) return AlongNoise(za, zb, c, d, negligibleLog, accuracy.pieceLogSpan);
+  const double closedForm = LogQuadratic(za, zb, c, d, accuracy.cubicTolerance);
+  return closedForm >= 0.0 ? closedForm : AlongJitter(za, zb, c, d, negligibleLog, accuracy.pieceLogSpan);
 }
 
 double StripMassWherePositive(double za, double zb, double c, double d) {

@@ -1,17 +1,20 @@
 #pragma once
 
+#include "stateye/ber_accuracy.h"
+
 namespace tovan {
 
 // Gaussian masses of a vertical strip za <= z <= zb (za <= zb) under the straight line
 // w = c + d z, for independent standard normal z and w: the jitter-and-noise term of
 // one sample interval (stateye/bit_error_ratio.h).
 
-// integral_{za}^{zb} phi(z) Phi(c + d z) dz, by the rule described there, for a strip
-// within 12 standard deviations of the mean (-12 <= za <= zb <= 12). A strip whose mass
-// is certainly below exp(negligibleLog) (by a bound that costs no special function)
-// gives 0, and pieces of the integration on which the integrand stays below it are
-// left out.
-double StripMassBelowLine(double za, double zb, double c, double d, double negligibleLog);
+// integral_{za}^{zb} phi(z) Phi(c + d z) dz, by the rule described there to `accuracy`,
+// for a strip within 12 standard deviations of the mean (-12 <= za <= zb <= 12). A
+// strip whose mass is certainly below exp(negligibleLog) (by a bound that costs no
+// special function) gives 0, and pieces of the integration on which the integrand
+// stays below it are left out.
+double StripMassBelowLine(double za, double zb, double c, double d, double negligibleLog,
+                          const BerAccuracy& accuracy);
 
 // The same with a noise-free decision, Phi a step: the normal mass of the z in
 // [za, zb] with c + d z > 0, plus half the mass where c + d z is exactly 0 on the whole

@@ -1,0 +1,25 @@
+#pragma once
+
+namespace tovan {
+
+// How closely a bit error ratio is worked out (the method is in stateye/bit_error_ratio.h).
+struct BerAccuracy {
+  // A cell's term is integrated to an absolute error of about relativeFloor times the
+  // larger of the BER without random jitter and the sum so far, and never finer than
+  // absoluteFloor.
+  double relativeFloor;
+  double absoluteFloor;
+  // A strip takes the closed-form shortcut when the cubic term of log Phi it leaves out
+  // stays below this.
+  double cubicTolerance;
+  // A Gauss-Legendre piece's integrand may change by a factor of e^pieceLogSpan at most.
+  double pieceLogSpan;
+};
+
+// The figures' and bathtubs' accuracy: relative error below 1e-5 down to a BER of 1e-20.
+inline constexpr BerAccuracy kFiguresAccuracy{1e-9, 1e-26, 1e-7, 8.0};
+
+// Enough for a picture: log10 BER within 0.01 of the figures' value wherever BER >= 1e-20.
+inline constexpr BerAccuracy kDrawingAccuracy{1e-3, 1e-23, 3e-2, 16.0};
+
+}  // namespace tovan
