@@ -5,10 +5,11 @@ namespace tovan {
 // How closely a bit error ratio is worked out (the method is in stateye/bit_error_ratio.h).
 struct BerAccuracy {
   // A cell's term is integrated to an absolute error of about relativeFloor times the
-  // larger of the BER without random jitter and the sum so far, and never finer than
-  // absoluteFloor.
+  // larger of the BER without random jitter (when estimateFirst; it costs a normal tail
+  // per jittered position) and the sum so far, and never finer than absoluteFloor.
   double relativeFloor;
   double absoluteFloor;
+  bool estimateFirst;
   // A strip takes the closed-form shortcut when the cubic term of log Phi it leaves out
   // stays below this.
   double cubicTolerance;
@@ -17,9 +18,9 @@ struct BerAccuracy {
 };
 
 // The figures' and bathtubs' accuracy: relative error below 1e-5 down to a BER of 1e-20.
-inline constexpr BerAccuracy kFiguresAccuracy{1e-9, 1e-26, 1e-7, 8.0};
+inline constexpr BerAccuracy kFiguresAccuracy{1e-9, 1e-26, true, 1e-7, 8.0};
 
 // Enough for a picture: log10 BER within 0.01 of the figures' value wherever BER >= 1e-20.
-inline constexpr BerAccuracy kDrawingAccuracy{1e-3, 1e-23, 3e-2, 16.0};
+inline constexpr BerAccuracy kDrawingAccuracy{1e-3, 1e-23, false, 3e-2, 16.0};
 
 }  // namespace tovan

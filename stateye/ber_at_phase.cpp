@@ -123,7 +123,8 @@ double BerAtPhase::HighestZero() const {
 }
 
 double BerAtPhase::operator()(double volts) const {
-  const double estimate = settings_.rj > 0.0 && settings_.noise > 0.0 ? WithoutRandomJitter(volts) : 0.0;
+  const bool worthIt = accuracy_.estimateFirst && settings_.rj > 0.0 && settings_.noise > 0.0;
+  const double estimate = worthIt ? WithoutRandomJitter(volts) : 0.0;
   const double relative = accuracy_.relativeFloor;
   double negligible = std::max(accuracy_.absoluteFloor, relative * estimate) * bits_;
   double logNegligible = std::log(negligible);
