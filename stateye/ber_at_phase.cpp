@@ -56,8 +56,9 @@ BerAtPhase::BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& s
         const double end = std::min((k + 1) * h, last);
         const double y0 = SampleAt(signal, k);
         const double slope = (SampleAt(signal, k + 1) - y0) / h;
-        const Strip strip{(start - tau) / rj, (end - tau) / rj, y0 + slope * (tau - k * h), slope * rj};
-        for (const double z : {strip.za, strip.zb}) {
+        const Strip strip{MakeJitterStrip((start - tau) / rj, (end - tau) / rj), y0 + slope * (tau - k * h),
+                          slope * rj};
+        for (const double z : {strip.z.za, strip.z.zb}) {
           p.lowest = std::min(p.lowest, strip.a + strip.b * z);
           p.highest = std::max(p.highest, strip.a + strip.b * z);
         }
@@ -95,10 +96,9 @@ double BerAtPhase::Error(const Position& p, double volts, double logNegligible) 
     const Strip& s = strips_[i];
     // The decision errs where sign * (v - y) > 0.
     if (noise > 0.0)
-      sum += StripMassBelowLine(s.za, s.zb, sign * (volts - s.a) / noise, -sign * s.b / noise, logNegligible,
-                                accuracy_);
+      sum += StripMassBelowLine(s.z, sign * (volts - s.a) / noise, -sign * s.b / noise, logNegligible, accuracy_);
     else
-      sum += StripMassWherePositive(s.za, s.zb, sign * (volts - s.a), -sign * s.b);
+      sum += StripMassWherePositive(s.z, sign * (volts - s.a), -sign * s.b);
   }
   return sum;
 }

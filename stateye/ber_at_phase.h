@@ -5,6 +5,7 @@
 #include "stateye/ber_accuracy.h"
 #include "stateye/periodic_eye_signal.h"
 #include "stateye/stat_eye_settings.h"
+#include "stateye/strip_mass.h"
 
 namespace tovan {
 
@@ -30,9 +31,10 @@ class BerAtPhase {
 
  private:
   // One sample interval within reach of a position's random jitter: y = a + b z for the
-  // standardised jitter z in [za, zb].
+  // standardised jitter z on the strip.
   struct Strip {
-    double za, zb, a, b;
+    JitterStrip z;
+    double a, b;
   };
   // One jittered position of a cell: where it lies without random jitter, its weight
   // (1/2 for each deterministic-jitter impulse) and its strips.

@@ -71,10 +71,11 @@ double LogCdfThirdDerivative(double u) {
   return lambda * ((u + lambda) * (u + 2.0 * lambda) - 1.0);
 }
 
-double LogQuadratic(double za, double zb, double c, double d, double cubicTolerance) {
-  const double mass = NormalMass(za, zb);
-  if (mass == 0.0) return 0.0;
-  const double m = (NormalDensity(za) - NormalDensity(zb)) / mass;
+double LogQuadratic(const JitterStrip& strip, double c, double d, double cubicTolerance) {
+  if (strip.mass == 0.0) return 0.0;
+  const double za = strip.za;
+  const double zb = strip.zb;
+  const double m = strip.mean;
   const double u = c + d * m;
   const double phiU = NormalCdf(u);
   if (phiU == 0.0) return -1.0;
@@ -146,12 +147,14 @@ class MassToFixedEnd {
 
 // Along w: phi(w) times the mass of the z in [za, zb] with c + d z > w, |d| > 1. Below
 // the line's lowest point on the strip the whole strip counts.
-double AlongNoise(double za, double zb, double c, double d, double negligibleLog, double logSpan) {
+double AlongNoise(const JitterStrip& strip, double c, double d, double negligibleLog, double logSpan) {
+  const double za = strip.za;
+  const double zb = strip.zb;
   const double ua = c + d * za;
   const double ub = c + d * zb;
   const double low = std::min(ua, ub);
   const double high = std::max(ua, ub);
-  const double whole = NormalCdf(low) * NormalMass(za, zb);
+  const double whole = NormalCdf(low) * strip.mass;
   const auto zAt = [&](double w) { return (w - c) / d; };
   const MassToFixedEnd fixedEnd(d > 0.0 ? zb : za);
   const auto massAbove = [&](double w) { return d > 0.0 ? fixedEnd.From(zAt(w)) : fixedEnd.To(zAt(w)); };
@@ -169,25 +172,34 @@ double AlongNoise(double za, double zb, double c, double d, double negligibleLog
 
 }  // namespace
 
-double StripMassBelowLine(double za, double zb, double c, double d, double negligibleLog,
+JitterStrip MakeJitterStrip(double za, double zb) {
+  const double mass = NormalMass(za, zb);
+  return {za, zb, mass, mass == 0.0 ? 0.0 : (NormalDensity(za) - NormalDensity(zb)) / mass};
+}
+
+double StripMassBelowLine(const JitterStrip& strip, double c, double d, double negligibleLog,
                           const BerAccuracy& accuracy) {
+  const double za = strip.za;
+  const double zb = strip.zb;
   const double ua = c + d * za;
   const double ub = c + d * zb;
-  if (std::min(ua, ub) >= kReach) return NormalMass(za, zb);
+  if (std::min(ua, ub) >= kReach) return strip.mass;
   if (std::max(ua, ub) <= -kReach) return 0.0;
   if (LogMassBound(za, zb, c, d) < negligibleLog) return 0.0;
-  if (std::abs(d) > 1.0) return AlongNoise(za, zb, c, d, negligibleLog, accuracy.pieceLogSpan);
-  const double closedForm = LogQuadratic(za, zb, c, d, accuracy.cubicTolerance);
+  if (std::abs(d) > 1.0) return AlongNoise(strip, c, d, negligibleLog, accuracy.pieceLogSpan);
+  const double closedForm = LogQuadratic(strip, c, d, accuracy.cubicTolerance);
   return closedForm >= 0.0 ? closedForm : AlongJitter(za, zb, c, d, negligibleLog, accuracy.pieceLogSpan);
 }
 
-double StripMassWherePositive(double za, double zb, double c, double d) {
+double StripMassWherePositive(const JitterStrip& strip, double c, double d) {
   if (d == 0.0) {
-    if (c == 0.0) return 0.5 * NormalMass(za, zb);
-    return c > 0.0 ? NormalMass(za, zb) : 0.0;
+    if (c == 0.0) return 0.5 * strip.mass;
+    return c > 0.0 ? strip.mass : 0.0;
   }
+  // The line crosses 0 at `root`; a strip wholly on one side needs no special function.
   const double root = -c / d;
-  return d > 0.0 ? NormalMass(std::max(za, root), zb) : NormalMass(za, std::min(zb, root));
+  if (d > 0.0) return root <= strip.za ? strip.mass : NormalMass(root, strip.zb);
+  return root >= strip.zb ? strip.mass : NormalMass(strip.za, root);
 }
 
 }  // namespace tovan

@@ -8,17 +8,25 @@ namespace tovan {
 // w = c + d z, for independent standard normal z and w: the jitter-and-noise term of
 // one sample interval (stateye/bit_error_ratio.h).
 
-// integral_{za}^{zb} phi(z) Phi(c + d z) dz, by the rule described there to `accuracy`,
-// for a strip within 12 standard deviations of the mean (-12 <= za <= zb <= 12). A
-// strip whose mass is certainly below exp(negligibleLog) (by a bound that costs no
+// A strip within 12 standard deviations of the mean (-12 <= za <= zb <= 12) with what
+// depends on it alone, worked out once for the many lines drawn across it.
+struct JitterStrip {
+  double za, zb;
+  double mass;  // NormalMass(za, zb)
+  double mean;  // of z on the strip; 0 when the mass is 0
+};
+JitterStrip MakeJitterStrip(double za, double zb);
+
+// integral_{za}^{zb} phi(z) Phi(c + d z) dz, by the rule described there to `accuracy`.
+// A strip whose mass is certainly below exp(negligibleLog) (by a bound that costs no
 // special function) gives 0, and pieces of the integration on which the integrand
 // stays below it are left out.
-double StripMassBelowLine(double za, double zb, double c, double d, double negligibleLog,
+double StripMassBelowLine(const JitterStrip& strip, double c, double d, double negligibleLog,
                           const BerAccuracy& accuracy);
 
 // The same with a noise-free decision, Phi a step: the normal mass of the z in
 // [za, zb] with c + d z > 0, plus half the mass where c + d z is exactly 0 on the whole
 // strip (d = 0 and c = 0).
-double StripMassWherePositive(double za, double zb, double c, double d);
+double StripMassWherePositive(const JitterStrip& strip, double c, double d);
 
 }  // namespace tovan
