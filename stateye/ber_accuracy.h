@@ -15,12 +15,16 @@ struct BerAccuracy {
   double cubicTolerance;
   // A Gauss-Legendre piece's integrand may change by a factor of e^pieceLogSpan at most.
   double pieceLogSpan;
+  // A strip across which the line runs from far below to far above the noise's mean
+  // (by as many deviations as leave a negligible tail) takes the whole line's mass less
+  // the strip's outside, in closed form.
+  bool crossingShortcut;
 };
 
 // The figures' and bathtubs' accuracy: relative error below 1e-5 down to a BER of 1e-20.
-inline constexpr BerAccuracy kFiguresAccuracy{1e-9, 1e-26, true, 1e-7, 8.0};
+inline constexpr BerAccuracy kFiguresAccuracy{1e-9, 1e-26, true, 1e-7, 8.0, false};
 
 // Enough for a picture: log10 BER within 0.01 of the figures' value wherever BER >= 1e-20.
-inline constexpr BerAccuracy kDrawingAccuracy{1e-3, 1e-23, false, 3e-2, 16.0};
+inline constexpr BerAccuracy kDrawingAccuracy{1e-3, 1e-23, false, 3e-2, 16.0, true};
 
 }  // namespace tovan

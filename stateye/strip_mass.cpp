@@ -170,6 +170,17 @@ double AlongNoise(const JitterStrip& strip, double c, double d, double negligibl
   return whole + Composite(std::max(low, -kReach), std::min(high, kReach), logSpan, f, slope, skip);
 }
 
+// integral_{-inf}^{inf} phi(z) Phi(c + d z) dz = Phi(s), s = c / sqrt(1 + d^2). When the
+// line is far below 0 at one end of the strip and far above at the other, beyond the
+// strip the integrand is either about 0 or about phi(z), so the strip's part is Phi(s)
+// less the normal mass beyond the end where the line is above. Written with whichever
+// pair of terms stays at most 1/2, so that the difference keeps its digits.
+double AcrossTheLine(const JitterStrip& strip, double c, double d) {
+  const double s = c / std::sqrt(1.0 + d * d);
+  if (d > 0.0) return s <= 0.0 ? NormalCdf(s) - NormalTail(strip.zb) : NormalCdf(strip.zb) - NormalCdf(-s);
+  return s <= 0.0 ? NormalCdf(s) - NormalCdf(strip.za) : NormalTail(strip.za) - NormalCdf(-s);
+}
+
 }  // namespace
 
 JitterStrip MakeJitterStrip(double za, double zb) {
@@ -186,6 +197,9 @@ double StripMassBelowLine(const JitterStrip& strip, double c, double d, double n
   if (std::min(ua, ub) >= kReach) return strip.mass;
   if (std::max(ua, ub) <= -kReach) return 0.0;
   if (LogMassBound(za, zb, c, d) < negligibleLog) return 0.0;
+  // Beyond r deviations of the noise a tail of at most exp(-r^2 / 2) is left out.
+  const double r = std::sqrt(-2.0 * negligibleLog);
+  if (accuracy.crossingShortcut && std::min(ua, ub) <= -r && std::max(ua, ub) >= r) return AcrossTheLine(strip, c, d);
   if (std::abs(d) > 1.0) return AlongNoise(strip, c, d, negligibleLog, accuracy.pieceLogSpan);
   const double closedForm = LogQuadratic(strip, c, d, accuracy.cubicTolerance);
   return closedForm >= 0.0 ? closedForm : AlongJitter(za, zb, c, d, negligibleLog, accuracy.pieceLogSpan);
