@@ -15,10 +15,10 @@ struct BerAccuracy {
   double cubicTolerance;
   // A Gauss-Legendre piece's integrand may change by a factor of e^pieceLogSpan at most.
   double pieceLogSpan;
-  // A strip across which the line runs from far below to far above the noise's mean
-  // (by as many deviations as leave a negligible tail) takes the whole line's mass less
-  // the strip's outside, in closed form.
-  bool crossingShortcut;
+  // The noise is followed only as far as leaves a negligible tail beyond, rather than
+  // to 12 deviations, and a strip across which the line runs through all of that reach
+  // takes the whole line's mass less the strip's outside, in closed form.
+  bool cutAtNegligible;
 };
 
 // The figures' and bathtubs' accuracy: relative error below 1e-5 down to a BER of 1e-20.

@@ -15,8 +15,6 @@ constexpr double kJitterReach = 12.0;
 // What is negligible (BerAccuracy) is raised as the sum grows, whenever it can rise by
 // kFloorRise at least (each rise costs a logarithm).
 constexpr double kFloorRise = 2.0;
-// Noise is followed to this many standard deviations (as in strip_mass.cpp).
-constexpr double kNoiseReach = 12.0;
 
 double SampleAt(const PeriodicEyeSignal& signal, long long n) {
   const long long count = static_cast<long long>(signal.samples.size());
@@ -81,22 +79,22 @@ BerAtPhase::BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& s
 }
 
 // E_z[wrong decision at y(tau + rj z)], strip by strip.
-double BerAtPhase::Error(const Position& p, double volts, double logNegligible) const {
+double BerAtPhase::Error(const Position& p, double volts, const Negligible& negligible) const {
   if (settings_.rj == 0.0) return PointError(p.one, p.y, settings_.noise, volts);
   const double sign = p.one ? 1.0 : -1.0;
   const double noise = settings_.noise;
   if (noise > 0.0) {
     // Every strip's decision right beyond the noise's reach: each would give 0. Every
     // one wrong: each would give its whole mass, together the jitter's whole mass.
-    if ((p.one ? volts - p.lowest : p.highest - volts) <= -kNoiseReach * noise) return 0.0;
-    if ((p.one ? volts - p.highest : p.lowest - volts) >= kNoiseReach * noise) return wholeJitterMass_;
+    if ((p.one ? volts - p.lowest : p.highest - volts) <= -negligible.reach * noise) return 0.0;
+    if ((p.one ? volts - p.highest : p.lowest - volts) >= negligible.reach * noise) return wholeJitterMass_;
   }
   double sum = 0.0;
   for (int i = p.firstStrip; i < p.endStrip; ++i) {
     const Strip& s = strips_[i];
     // The decision errs where sign * (v - y) > 0.
     if (noise > 0.0)
-      sum += StripMassBelowLine(s.z, sign * (volts - s.a) / noise, -sign * s.b / noise, logNegligible, accuracy_);
+      sum += StripMassBelowLine(s.z, sign * (volts - s.a) / noise, -sign * s.b / noise, negligible, accuracy_);
     else
       sum += StripMassWherePositive(s.z, sign * (volts - s.a), -sign * s.b);
   }
@@ -127,17 +125,17 @@ double BerAtPhase::operator()(double volts) const {
   const double estimate = worthIt ? WithoutRandomJitter(volts) : 0.0;
   const double relative = accuracy_.relativeFloor;
   double negligible = std::max(accuracy_.absoluteFloor, relative * estimate) * bits_;
-  double logNegligible = std::log(negligible);
+  Negligible left = MakeNegligible(negligible, accuracy_);
   double sum = 0.0;
   // Positions in increasing order, the early impulse before the late one: the sum's
   // rounding depends on it.
   for (const Position& p : positions_) {
-    sum += p.weight * Error(p, volts, logNegligible);
+    sum += p.weight * Error(p, volts, left);
     // The sum so far is a lower bound of the result: what is negligible against it is
     // negligible against the result.
     if (relative * sum > kFloorRise * negligible) {
       negligible = relative * sum;
-      logNegligible = std::log(negligible);
+      left = MakeNegligible(negligible, accuracy_);
     }
   }
   return sum / bits_;

@@ -46,7 +46,7 @@ class BerAtPhase {
     double lowest, highest;  // the extremes of y over the strips
   };
 
-  double Error(const Position& p, double volts, double logNegligible) const;
+  double Error(const Position& p, double volts, const Negligible& negligible) const;
   double WithoutRandomJitter(double volts) const;
 
   StatEyeSettings settings_;

@@ -147,7 +147,7 @@ class MassToFixedEnd {
 
 // Along w: phi(w) times the mass of the z in [za, zb] with c + d z > w, |d| > 1. Below
 // the line's lowest point on the strip the whole strip counts.
-double AlongNoise(const JitterStrip& strip, double c, double d, double negligibleLog, double logSpan) {
+double AlongNoise(const JitterStrip& strip, double c, double d, double negligibleLog, double reach, double logSpan) {
   const double za = strip.za;
   const double zb = strip.zb;
   const double ua = c + d * za;
@@ -167,7 +167,7 @@ double AlongNoise(const JitterStrip& strip, double c, double d, double negligibl
     const double to = d > 0.0 ? zb : std::min(zb, zAt(w0));
     return from >= to || GaussianLogPeak(w0, w1) + GaussianLogPeak(from, to) < negligibleLog;
   };
-  return whole + Composite(std::max(low, -kReach), std::min(high, kReach), logSpan, f, slope, skip);
+  return whole + Composite(std::max(low, -reach), std::min(high, reach), logSpan, f, slope, skip);
 }
 
 // integral_{-inf}^{inf} phi(z) Phi(c + d z) dz = Phi(s), s = c / sqrt(1 + d^2). When the
@@ -188,21 +188,27 @@ JitterStrip MakeJitterStrip(double za, double zb) {
   return {za, zb, mass, mass == 0.0 ? 0.0 : (NormalDensity(za) - NormalDensity(zb)) / mass};
 }
 
-double StripMassBelowLine(const JitterStrip& strip, double c, double d, double negligibleLog,
+Negligible MakeNegligible(double negligible, const BerAccuracy& accuracy) {
+  const double log = std::log(negligible);
+  // Beyond r deviations a normal tail of at most exp(-r^2 / 2) is left.
+  return {log, accuracy.cutAtNegligible ? std::min(kReach, std::sqrt(std::max(0.0, -2.0 * log))) : kReach};
+}
+
+double StripMassBelowLine(const JitterStrip& strip, double c, double d, const Negligible& negligible,
                           const BerAccuracy& accuracy) {
   const double za = strip.za;
   const double zb = strip.zb;
   const double ua = c + d * za;
   const double ub = c + d * zb;
-  if (std::min(ua, ub) >= kReach) return strip.mass;
-  if (std::max(ua, ub) <= -kReach) return 0.0;
-  if (LogMassBound(za, zb, c, d) < negligibleLog) return 0.0;
-  // Beyond r deviations of the noise a tail of at most exp(-r^2 / 2) is left out.
-  const double r = std::sqrt(-2.0 * negligibleLog);
-  if (accuracy.crossingShortcut && std::min(ua, ub) <= -r && std::max(ua, ub) >= r) return AcrossTheLine(strip, c, d);
-  if (std::abs(d) > 1.0) return AlongNoise(strip, c, d, negligibleLog, accuracy.pieceLogSpan);
+  const double reach = negligible.reach;
+  if (std::min(ua, ub) >= reach) return strip.mass;
+  if (std::max(ua, ub) <= -reach) return 0.0;
+  if (LogMassBound(za, zb, c, d) < negligible.log) return 0.0;
+  if (accuracy.cutAtNegligible && std::min(ua, ub) <= -reach && std::max(ua, ub) >= reach)
+    return AcrossTheLine(strip, c, d);
+  if (std::abs(d) > 1.0) return AlongNoise(strip, c, d, negligible.log, reach, accuracy.pieceLogSpan);
   const double closedForm = LogQuadratic(strip, c, d, accuracy.cubicTolerance);
-  return closedForm >= 0.0 ? closedForm : AlongJitter(za, zb, c, d, negligibleLog, accuracy.pieceLogSpan);
+  return closedForm >= 0.0 ? closedForm : AlongJitter(za, zb, c, d, negligible.log, accuracy.pieceLogSpan);
 }
 
 double StripMassWherePositive(const JitterStrip& strip, double c, double d) {

@@ -17,11 +17,20 @@ struct JitterStrip {
 };
 JitterStrip MakeJitterStrip(double za, double zb);
 
+// What a strip's mass may leave out: parts certainly below exp(log), and the noise
+// beyond `reach` deviations (12, or with BerAccuracy::cutAtNegligible as few as leave a
+// tail below exp(log)).
+struct Negligible {
+  double log;
+  double reach;
+};
+Negligible MakeNegligible(double negligible, const BerAccuracy& accuracy);
+
 // integral_{za}^{zb} phi(z) Phi(c + d z) dz, by the rule described there to `accuracy`.
-// A strip whose mass is certainly below exp(negligibleLog) (by a bound that costs no
-// special function) gives 0, and pieces of the integration on which the integrand
-// stays below it are left out.
-double StripMassBelowLine(const JitterStrip& strip, double c, double d, double negligibleLog,
+// A strip whose mass is certainly below `negligible` (by a bound that costs no special
+// function) gives 0, and pieces of the integration on which the integrand stays below
+// it are left out.
+double StripMassBelowLine(const JitterStrip& strip, double c, double d, const Negligible& negligible,
                           const BerAccuracy& accuracy);
 
 // The same with a noise-free decision, Phi a step: the normal mass of the z in
