@@ -174,11 +174,16 @@ double AlongNoise(const JitterStrip& strip, double c, double d, double negligibl
 // line is far below 0 at one end of the strip and far above at the other, beyond the
 // strip the integrand is either about 0 or about phi(z), so the strip's part is Phi(s)
 // less the normal mass beyond the end where the line is above. Written with whichever
-// pair of terms stays at most 1/2, so that the difference keeps its digits.
+// pair of terms stays at most 1/2, so that the difference keeps its digits; the tails
+// left out may take a mass below them just under 0.
 double AcrossTheLine(const JitterStrip& strip, double c, double d) {
   const double s = c / std::sqrt(1.0 + d * d);
-  if (d > 0.0) return s <= 0.0 ? NormalCdf(s) - NormalTail(strip.zb) : NormalCdf(strip.zb) - NormalCdf(-s);
-  return s <= 0.0 ? NormalCdf(s) - NormalCdf(strip.za) : NormalTail(strip.za) - NormalCdf(-s);
+  double mass;
+  if (d > 0.0)
+    mass = s <= 0.0 ? NormalCdf(s) - NormalTail(strip.zb) : NormalCdf(strip.zb) - NormalCdf(-s);
+  else
+    mass = s <= 0.0 ? NormalCdf(s) - NormalCdf(strip.za) : NormalTail(strip.za) - NormalCdf(-s);
+  return std::max(0.0, mass);
 }
 
 }  // namespace
