@@ -54,8 +54,8 @@ BerAtPhase::BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& s
         const double end = std::min((k + 1) * h, last);
         const double y0 = SampleAt(signal, k);
         const double slope = (SampleAt(signal, k + 1) - y0) / h;
-        const Strip strip{MakeJitterStrip((start - tau) / rj, (end - tau) / rj), y0 + slope * (tau - k * h),
-                          slope * rj};
+        const JitterStrip z = MakeJitterStrip((start - tau) / rj, (end - tau) / rj, accuracy.stripsWorkedOut);
+        const Strip strip{z, y0 + slope * (tau - k * h), slope * rj};
         for (const double z : {strip.z.za, strip.z.zb}) {
           p.lowest = std::min(p.lowest, strip.a + strip.b * z);
           p.highest = std::max(p.highest, strip.a + strip.b * z);

@@ -72,10 +72,11 @@ double LogCdfThirdDerivative(double u) {
 }
 
 double LogQuadratic(const JitterStrip& strip, double c, double d, double cubicTolerance) {
-  if (strip.mass == 0.0) return 0.0;
+  const double mass = strip.Mass();
+  if (mass == 0.0) return 0.0;
   const double za = strip.za;
   const double zb = strip.zb;
-  const double m = strip.mean;
+  const double m = strip.Mean(mass);
   const double u = c + d * m;
   const double phiU = NormalCdf(u);
   if (phiU == 0.0) return -1.0;
@@ -154,7 +155,7 @@ double AlongNoise(const JitterStrip& strip, double c, double d, double negligibl
   const double ub = c + d * zb;
   const double low = std::min(ua, ub);
   const double high = std::max(ua, ub);
-  const double whole = NormalCdf(low) * strip.mass;
+  const double whole = NormalCdf(low) * strip.Mass();
   const auto zAt = [&](double w) { return (w - c) / d; };
   const MassToFixedEnd fixedEnd(d > 0.0 ? zb : za);
   const auto massAbove = [&](double w) { return d > 0.0 ? fixedEnd.From(zAt(w)) : fixedEnd.To(zAt(w)); };
@@ -186,11 +187,21 @@ double AcrossTheLine(const JitterStrip& strip, double c, double d) {
   return std::max(0.0, mass);
 }
 
+// The mean of a standard normal z on [za, zb] of that mass.
+double MeanOnStrip(double za, double zb, double mass) {
+  return mass == 0.0 ? 0.0 : (NormalDensity(za) - NormalDensity(zb)) / mass;
+}
+
 }  // namespace
 
-JitterStrip MakeJitterStrip(double za, double zb) {
+double JitterStrip::Mass() const { return workedOut ? mass : NormalMass(za, zb); }
+
+double JitterStrip::Mean(double stripMass) const { return workedOut ? mean : MeanOnStrip(za, zb, stripMass); }
+
+JitterStrip MakeJitterStrip(double za, double zb, bool workOut) {
+  if (!workOut) return {za, zb, false, 0.0, 0.0};
   const double mass = NormalMass(za, zb);
-  return {za, zb, mass, mass == 0.0 ? 0.0 : (NormalDensity(za) - NormalDensity(zb)) / mass};
+  return {za, zb, true, mass, MeanOnStrip(za, zb, mass)};
 }
 
 Negligible MakeNegligible(double negligible, const BerAccuracy& accuracy) {
@@ -206,7 +217,7 @@ double StripMassBelowLine(const JitterStrip& strip, double c, double d, const Ne
   const double ua = c + d * za;
   const double ub = c + d * zb;
   const double reach = negligible.reach;
-  if (std::min(ua, ub) >= reach) return strip.mass;
+  if (std::min(ua, ub) >= reach) return strip.Mass();
   if (std::max(ua, ub) <= -reach) return 0.0;
   if (LogMassBound(za, zb, c, d) < negligible.log) return 0.0;
   if (accuracy.cutAtNegligible && std::min(ua, ub) <= -reach && std::max(ua, ub) >= reach)
@@ -218,13 +229,13 @@ double StripMassBelowLine(const JitterStrip& strip, double c, double d, const Ne
 
 double StripMassWherePositive(const JitterStrip& strip, double c, double d) {
   if (d == 0.0) {
-    if (c == 0.0) return 0.5 * strip.mass;
-    return c > 0.0 ? strip.mass : 0.0;
+    if (c == 0.0) return 0.5 * strip.Mass();
+    return c > 0.0 ? strip.Mass() : 0.0;
   }
   // The line crosses 0 at `root`; a strip wholly on one side needs no special function.
   const double root = -c / d;
-  if (d > 0.0) return root <= strip.za ? strip.mass : NormalMass(root, strip.zb);
-  return root >= strip.zb ? strip.mass : NormalMass(strip.za, root);
+  if (d > 0.0) return root <= strip.za ? strip.Mass() : NormalMass(root, strip.zb);
+  return root >= strip.zb ? strip.Mass() : NormalMass(strip.za, root);
 }
 
 }  // namespace tovan

@@ -9,13 +9,17 @@ namespace tovan {
 // one sample interval (stateye/bit_error_ratio.h).
 
 // A strip within 12 standard deviations of the mean (-12 <= za <= zb <= 12) with what
-// depends on it alone, worked out once for the many lines drawn across it.
+// depends on it alone: worked out once when `workedOut` (worth it for the many lines of
+// a map's column), else at each use.
 struct JitterStrip {
   double za, zb;
-  double mass;  // NormalMass(za, zb)
-  double mean;  // of z on the strip; 0 when the mass is 0
+  bool workedOut;
+  double mass, mean;  // when workedOut
+
+  double Mass() const;                  // NormalMass(za, zb)
+  double Mean(double stripMass) const;  // of z on the strip, given Mass(); 0 when that is 0
 };
-JitterStrip MakeJitterStrip(double za, double zb);
+JitterStrip MakeJitterStrip(double za, double zb, bool workOut);
 
 // What a strip's mass may leave out: parts certainly below exp(log), and the noise
 // beyond `reach` deviations (12, or with BerAccuracy::cutAtNegligible as few as leave a
