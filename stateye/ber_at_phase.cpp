@@ -12,16 +12,9 @@ namespace {
 
 // Random jitter is followed to this many standard deviations (as in strip_mass.cpp).
 constexpr double kJitterReach = 12.0;
-// A cell's term is integrated to an absolute error of about kRelativeFloor times the
-// larger of the BER without random jitter (a cheap first estimate of the result) and
-// the sum so far, and never finer than kAbsoluteFloor: far below any ratio the
-// figures, bathtubs and contours read. The level is raised as the sum grows, whenever
-// it can rise by kFloorRise at least (each rise costs a logarithm).
-constexpr double kRelativeFloor = 1e-9;
-constexpr double kAbsoluteFloor = 1e-26;
+// What is negligible (BerAccuracy) is raised as the sum grows, whenever it can rise by
+// kFloorRise at least (each rise costs a logarithm).
 constexpr double kFloorRise = 2.0;
-// Noise is followed to this many standard deviations (as in strip_mass.cpp).
-constexpr double kNoiseReach = 12.0;
 
 double SampleAt(const PeriodicEyeSignal& signal, long long n) {
   const long long count = static_cast<long long>(signal.samples.size());
@@ -37,8 +30,10 @@ double PointError(bool one, double y, double noise, double v) {
 
 }  // namespace
 
-BerAtPhase::BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phasePs)
-    : settings_(settings), bits_(signal.bits()), wholeJitterMass_(NormalMass(-kJitterReach, kJitterReach)) {
+BerAtPhase::BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phasePs,
+                       const BerAccuracy& accuracy)
+    : settings_(settings), accuracy_(accuracy), bits_(signal.bits()),
+      wholeJitterMass_(NormalMass(-kJitterReach, kJitterReach)) {
   const double ui = signal.uiPs();
   const double h = signal.samplePs;
   const double rj = settings.rj;
@@ -59,8 +54,9 @@ BerAtPhase::BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& s
         const double end = std::min((k + 1) * h, last);
         const double y0 = SampleAt(signal, k);
         const double slope = (SampleAt(signal, k + 1) - y0) / h;
-        const Strip strip{(start - tau) / rj, (end - tau) / rj, y0 + slope * (tau - k * h), slope * rj};
-        for (const double z : {strip.za, strip.zb}) {
+        const JitterStrip z = MakeJitterStrip((start - tau) / rj, (end - tau) / rj, accuracy.stripsWorkedOut);
+        const Strip strip{z, y0 + slope * (tau - k * h), slope * rj};
+        for (const double z : {strip.z.za, strip.z.zb}) {
           p.lowest = std::min(p.lowest, strip.a + strip.b * z);
           p.highest = std::max(p.highest, strip.a + strip.b * z);
         }
@@ -83,24 +79,24 @@ BerAtPhase::BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& s
 }
 
 // E_z[wrong decision at y(tau + rj z)], strip by strip.
-double BerAtPhase::Error(const Position& p, double volts, double logNegligible) const {
+double BerAtPhase::Error(const Position& p, double volts, const Negligible& negligible) const {
   if (settings_.rj == 0.0) return PointError(p.one, p.y, settings_.noise, volts);
   const double sign = p.one ? 1.0 : -1.0;
   const double noise = settings_.noise;
   if (noise > 0.0) {
     // Every strip's decision right beyond the noise's reach: each would give 0. Every
     // one wrong: each would give its whole mass, together the jitter's whole mass.
-    if ((p.one ? volts - p.lowest : p.highest - volts) <= -kNoiseReach * noise) return 0.0;
-    if ((p.one ? volts - p.highest : p.lowest - volts) >= kNoiseReach * noise) return wholeJitterMass_;
+    if ((p.one ? volts - p.lowest : p.highest - volts) <= -negligible.reach * noise) return 0.0;
+    if ((p.one ? volts - p.highest : p.lowest - volts) >= negligible.reach * noise) return wholeJitterMass_;
   }
   double sum = 0.0;
   for (int i = p.firstStrip; i < p.endStrip; ++i) {
     const Strip& s = strips_[i];
     // The decision errs where sign * (v - y) > 0.
     if (noise > 0.0)
-      sum += StripMassBelowLine(s.za, s.zb, sign * (volts - s.a) / noise, -sign * s.b / noise, logNegligible);
+      sum += StripMassBelowLine(s.z, sign * (volts - s.a) / noise, -sign * s.b / noise, negligible, accuracy_);
     else
-      sum += StripMassWherePositive(s.za, s.zb, sign * (volts - s.a), -sign * s.b);
+      sum += StripMassWherePositive(s.z, sign * (volts - s.a), -sign * s.b);
   }
   return sum;
 }
@@ -125,19 +121,21 @@ double BerAtPhase::HighestZero() const {
 }
 
 double BerAtPhase::operator()(double volts) const {
-  const double estimate = settings_.rj > 0.0 && settings_.noise > 0.0 ? WithoutRandomJitter(volts) : 0.0;
-  double negligible = std::max(kAbsoluteFloor, kRelativeFloor * estimate) * bits_;
-  double logNegligible = std::log(negligible);
+  const bool worthIt = accuracy_.estimateFirst && settings_.rj > 0.0 && settings_.noise > 0.0;
+  const double estimate = worthIt ? WithoutRandomJitter(volts) : 0.0;
+  const double relative = accuracy_.relativeFloor;
+  double negligible = std::max(accuracy_.absoluteFloor, relative * estimate) * bits_;
+  Negligible left = MakeNegligible(negligible, accuracy_);
   double sum = 0.0;
   // Positions in increasing order, the early impulse before the late one: the sum's
   // rounding depends on it.
   for (const Position& p : positions_) {
-    sum += p.weight * Error(p, volts, logNegligible);
+    sum += p.weight * Error(p, volts, left);
     // The sum so far is a lower bound of the result: what is negligible against it is
     // negligible against the result.
-    if (kRelativeFloor * sum > kFloorRise * negligible) {
-      negligible = kRelativeFloor * sum;
-      logNegligible = std::log(negligible);
+    if (relative * sum > kFloorRise * negligible) {
+      negligible = relative * sum;
+      left = MakeNegligible(negligible, accuracy_);
     }
   }
   return sum / bits_;

@@ -2,8 +2,10 @@
 
 #include <vector>
 
+#include "stateye/ber_accuracy.h"
 #include "stateye/periodic_eye_signal.h"
 #include "stateye/stat_eye_settings.h"
+#include "stateye/strip_mass.h"
 
 namespace tovan {
 
@@ -15,9 +17,10 @@ namespace tovan {
 class BerAtPhase {
  public:
   // phasePs is the phase in ps from the cell start; `signal` is read here only.
-  BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phasePs);
+  BerAtPhase(const PeriodicEyeSignal& signal, const StatEyeSettings& settings, double phasePs,
+             const BerAccuracy& accuracy = kFiguresAccuracy);
 
-  // BER(phasePs, volts), by the method of stateye/bit_error_ratio.h.
+  // BER(phasePs, volts), by the method of stateye/bit_error_ratio.h to the accuracy given.
   double operator()(double volts) const;
 
   // The deterministic eye's inner levels at this phase, without random jitter and
@@ -28,9 +31,10 @@ class BerAtPhase {
 
  private:
   // One sample interval within reach of a position's random jitter: y = a + b z for the
-  // standardised jitter z in [za, zb].
+  // standardised jitter z on the strip.
   struct Strip {
-    double za, zb, a, b;
+    JitterStrip z;
+    double a, b;
   };
   // One jittered position of a cell: where it lies without random jitter, its weight
   // (1/2 for each deterministic-jitter impulse) and its strips.
@@ -42,10 +46,11 @@ class BerAtPhase {
     double lowest, highest;  // the extremes of y over the strips
   };
 
-  double Error(const Position& p, double volts, double logNegligible) const;
+  double Error(const Position& p, double volts, const Negligible& negligible) const;
   double WithoutRandomJitter(double volts) const;
 
   StatEyeSettings settings_;
+  BerAccuracy accuracy_;
   int bits_;
   double wholeJitterMass_;  // the standard normal mass within the random jitter's reach
   std::vector<Position> positions_;  // cell by cell, the early impulse before the late one

@@ -32,7 +32,7 @@ BerMap ComputeBerMap(const PeriodicEyeSignal& signal, const StatEyeSettings& set
   const double ui = signal.uiPs();
   // Each column is one phase, worked out whole by whichever thread takes it.
   ParallelFor(columns, [&](int column) {
-    const BerAtPhase ber(signal, settings, map.phaseUi(column) * ui);
+    const BerAtPhase ber(signal, settings, map.phaseUi(column) * ui, kDrawingAccuracy);
     for (int row = 0; row < rows; ++row)
       map.log10Ber[static_cast<std::size_t>(row) * columns + column] = Log10Ber(ber(map.volts(row)));
   });

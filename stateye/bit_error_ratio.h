@@ -44,6 +44,9 @@ namespace tovan {
 // strip to within 1e-7 (a flat line, or a decision seldom wrong), the strip takes a
 // shortcut: the integrand is then a Gaussian, integrated in closed form (strip_mass.cpp).
 //
+// These are the figures' settings (kFiguresAccuracy, stateye/ber_accuracy.h); the map
+// for drawing leaves out more and takes more closed forms (stateye/ber_map.h).
+//
 // Costs B * 2 * (sample intervals within 12 rj) mass evaluations; those whose line lies
 // more than 12 noise deviations on one side, or whose mass is certainly negligible, cost
 // no special function at all. The strips depend on the phase alone: BerAtPhase

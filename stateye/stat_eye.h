@@ -18,6 +18,7 @@ class SignalEngine;
 //   stat_eye_settings.h    rj, dj, noise, target BER and their valid ranges
 //   periodic_eye_signal.h  the period and lined-up bits the BER is defined on
 //   bit_error_ratio.h      BER(t, v): the definition and how it is evaluated
+//   ber_accuracy.h         how closely: the figures' accuracy and the drawing accuracy
 //   ber_at_phase.h         BER at one phase for many thresholds
 //   eye_at_ber.h           eye height, eye width and best phase at the target
 //   bathtub.h              horizontal and vertical bathtubs

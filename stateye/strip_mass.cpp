@@ -11,10 +11,9 @@ namespace {
 
 // Beyond 12 standard deviations less than 2e-33 of either distribution remains.
 constexpr double kReach = 12.0;
-// A piece's integrand may change by a factor of e^8 at most, and a piece is never
-// longer than four standard deviations: the 8-point rule then integrates exp(a x) and
-// the Gaussian on it to a relative 1e-7 or better.
-constexpr double kPieceLogSpan = 8.0;
+// A piece is never longer than four standard deviations, nor than its integrand's
+// logarithm allows (BerAccuracy): with a change by e^8 at most, the 8-point rule
+// integrates exp(a x) and the Gaussian on it to a relative 1e-7 or better.
 constexpr double kLongestPiece = 4.0;
 // log(2 kReach / sqrt(2 pi)): the longest strip times the largest standard normal density.
 constexpr double kLogLongestStripOverSqrtTwoPi = 2.259115297143273;
@@ -33,14 +32,14 @@ double GaussLegendre8(double a, double b, const F& f) {
   return half * sum;
 }
 
-// Integrates f over [a, b] in pieces no longer than kPieceLogSpan / logSlope(x), judged
-// at both ends of each piece; `skip(x0, x1)` says a piece is negligible.
+// Integrates f over [a, b] in pieces no longer than logSpan / logSlope(x), judged at
+// both ends of each piece; `skip(x0, x1)` says a piece is negligible.
 template <typename F, typename L, typename S>
-double Composite(double a, double b, const F& f, const L& logSlope, const S& skip) {
+double Composite(double a, double b, double logSpan, const F& f, const L& logSlope, const S& skip) {
   double sum = 0.0;
   for (double x = a; x < b;) {
-    double step = std::min(kLongestPiece, kPieceLogSpan / logSlope(x));
-    step = std::min(step, kPieceLogSpan / logSlope(std::min(x + step, b)));
+    double step = std::min(kLongestPiece, logSpan / logSlope(x));
+    step = std::min(step, logSpan / logSlope(std::min(x + step, b)));
     const double end = b - x <= step ? b : x + step;
     if (!skip(x, end)) sum += GaussLegendre8(x, end, f);
     x = end;
@@ -60,9 +59,8 @@ double GaussianLogPeak(double a, double b) {
 // derivative vanishes) and wherever the line is flat, so this covers most strips. It
 // is used when the third-order term (the largest third derivative of the middle and
 // the ends, over the distance from m that the tilted Gaussian reaches within the
-// strip) stays below kCubicTolerance; otherwise the result is negative and the caller
+// strip) stays below `cubicTolerance`; otherwise the result is negative and the caller
 // integrates.
-constexpr double kCubicTolerance = 1e-7;
 constexpr double kLargestExponent = 600.0;
 
 // d^3/du^3 log Phi(u) = lambda ((u + lambda)(u + 2 lambda) - 1), lambda = phi / Phi.
@@ -73,10 +71,12 @@ double LogCdfThirdDerivative(double u) {
   return lambda * ((u + lambda) * (u + 2.0 * lambda) - 1.0);
 }
 
-double LogQuadratic(double za, double zb, double c, double d) {
-  const double mass = NormalMass(za, zb);
+double LogQuadratic(const JitterStrip& strip, double c, double d, double cubicTolerance) {
+  const double mass = strip.Mass();
   if (mass == 0.0) return 0.0;
-  const double m = (NormalDensity(za) - NormalDensity(zb)) / mass;
+  const double za = strip.za;
+  const double zb = strip.zb;
+  const double m = strip.Mean(mass);
   const double u = c + d * m;
   const double phiU = NormalCdf(u);
   if (phiU == 0.0) return -1.0;
@@ -93,7 +93,7 @@ double LogQuadratic(double za, double zb, double c, double d) {
   const double centre = (l1 - l2 * m) / precision;
   const double reach = std::min(std::abs(std::clamp(centre, za, zb) - m) + 3.0 / std::sqrt(precision),
                                 std::max(m - za, zb - m));
-  if (l3 * reach * reach * reach / 6.0 > kCubicTolerance) return -1.0;
+  if (l3 * reach * reach * reach / 6.0 > cubicTolerance) return -1.0;
   const double exponent = 0.5 * precision * centre * centre - l1 * m + 0.5 * l2 * m * m;
   if (exponent > kLargestExponent) return -1.0;
   const double root = std::sqrt(precision);
@@ -112,14 +112,14 @@ double LogMassBound(double za, double zb, double c, double d) {
 }
 
 // Along z: phi(z) Phi(c + d z) with |d| <= 1.
-double AlongJitter(double za, double zb, double c, double d, double negligibleLog) {
+double AlongJitter(double za, double zb, double c, double d, double negligibleLog, double logSpan) {
   const auto f = [&](double z) { return NormalDensity(z) * NormalCdf(c + d * z); };
   const auto slope = [&](double z) { return std::max(1.0, std::abs(z)) + std::abs(d) * std::max(0.0, -(c + d * z)); };
   const auto skip = [&](double z0, double z1) {
     const double uMax = std::max(c + d * z0, c + d * z1);
     return GaussianLogPeak(z0, z1) + (uMax < 0.0 ? -0.5 * uMax * uMax : 0.0) < negligibleLog;
   };
-  return Composite(std::max(za, -kReach), std::min(zb, kReach), f, slope, skip);
+  return Composite(std::max(za, -kReach), std::min(zb, kReach), logSpan, f, slope, skip);
 }
 
 // NormalMass with one end fixed over many calls: that end's two tail probabilities are
@@ -148,12 +148,14 @@ class MassToFixedEnd {
 
 // Along w: phi(w) times the mass of the z in [za, zb] with c + d z > w, |d| > 1. Below
 // the line's lowest point on the strip the whole strip counts.
-double AlongNoise(double za, double zb, double c, double d, double negligibleLog) {
+double AlongNoise(const JitterStrip& strip, double c, double d, double negligibleLog, double reach, double logSpan) {
+  const double za = strip.za;
+  const double zb = strip.zb;
   const double ua = c + d * za;
   const double ub = c + d * zb;
   const double low = std::min(ua, ub);
   const double high = std::max(ua, ub);
-  const double whole = NormalCdf(low) * NormalMass(za, zb);
+  const double whole = NormalCdf(low) * strip.Mass();
   const auto zAt = [&](double w) { return (w - c) / d; };
   const MassToFixedEnd fixedEnd(d > 0.0 ? zb : za);
   const auto massAbove = [&](double w) { return d > 0.0 ? fixedEnd.From(zAt(w)) : fixedEnd.To(zAt(w)); };
@@ -166,29 +168,74 @@ double AlongNoise(double za, double zb, double c, double d, double negligibleLog
     const double to = d > 0.0 ? zb : std::min(zb, zAt(w0));
     return from >= to || GaussianLogPeak(w0, w1) + GaussianLogPeak(from, to) < negligibleLog;
   };
-  return whole + Composite(std::max(low, -kReach), std::min(high, kReach), f, slope, skip);
+  return whole + Composite(std::max(low, -reach), std::min(high, reach), logSpan, f, slope, skip);
+}
+
+// integral_{-inf}^{inf} phi(z) Phi(c + d z) dz = Phi(s), s = c / sqrt(1 + d^2). When the
+// line is far below 0 at one end of the strip and far above at the other, beyond the
+// strip the integrand is either about 0 or about phi(z), so the strip's part is Phi(s)
+// less the normal mass beyond the end where the line is above. Written with whichever
+// pair of terms stays at most 1/2, so that the difference keeps its digits; the tails
+// left out may take a mass below them just under 0.
+double AcrossTheLine(const JitterStrip& strip, double c, double d) {
+  const double s = c / std::sqrt(1.0 + d * d);
+  double mass;
+  if (d > 0.0)
+    mass = s <= 0.0 ? NormalCdf(s) - NormalTail(strip.zb) : NormalCdf(strip.zb) - NormalCdf(-s);
+  else
+    mass = s <= 0.0 ? NormalCdf(s) - NormalCdf(strip.za) : NormalTail(strip.za) - NormalCdf(-s);
+  return std::max(0.0, mass);
+}
+
+// The mean of a standard normal z on [za, zb] of that mass.
+double MeanOnStrip(double za, double zb, double mass) {
+  return mass == 0.0 ? 0.0 : (NormalDensity(za) - NormalDensity(zb)) / mass;
 }
 
 }  // namespace
 
-double StripMassBelowLine(double za, double zb, double c, double d, double negligibleLog) {
-  const double ua = c + d * za;
-  const double ub = c + d * zb;
-  if (std::min(ua, ub) >= kReach) return NormalMass(za, zb);
-  if (std::max(ua, ub) <= -kReach) return 0.0;
-  if (LogMassBound(za, zb, c, d) < negligibleLog) return 0.0;
-  if (std::abs(d) > 1.0) return AlongNoise(za, zb, c, d, negligibleLog);
-  const double closedForm = LogQuadratic(za, zb, c, d);
-  return closedForm >= 0.0 ? closedForm : AlongJitter(za, zb, c, d, negligibleLog);
+double JitterStrip::Mass() const { return workedOut ? mass : NormalMass(za, zb); }
+
+double JitterStrip::Mean(double stripMass) const { return workedOut ? mean : MeanOnStrip(za, zb, stripMass); }
+
+JitterStrip MakeJitterStrip(double za, double zb, bool workOut) {
+  if (!workOut) return {za, zb, false, 0.0, 0.0};
+  const double mass = NormalMass(za, zb);
+  return {za, zb, true, mass, MeanOnStrip(za, zb, mass)};
 }
 
-double StripMassWherePositive(double za, double zb, double c, double d) {
+Negligible MakeNegligible(double negligible, const BerAccuracy& accuracy) {
+  const double log = std::log(negligible);
+  // Beyond r deviations a normal tail of at most exp(-r^2 / 2) is left.
+  return {log, accuracy.cutAtNegligible ? std::min(kReach, std::sqrt(std::max(0.0, -2.0 * log))) : kReach};
+}
+
+double StripMassBelowLine(const JitterStrip& strip, double c, double d, const Negligible& negligible,
+                          const BerAccuracy& accuracy) {
+  const double za = strip.za;
+  const double zb = strip.zb;
+  const double ua = c + d * za;
+  const double ub = c + d * zb;
+  const double reach = negligible.reach;
+  if (std::min(ua, ub) >= reach) return strip.Mass();
+  if (std::max(ua, ub) <= -reach) return 0.0;
+  if (LogMassBound(za, zb, c, d) < negligible.log) return 0.0;
+  if (accuracy.cutAtNegligible && std::min(ua, ub) <= -reach && std::max(ua, ub) >= reach)
+    return AcrossTheLine(strip, c, d);
+  if (std::abs(d) > 1.0) return AlongNoise(strip, c, d, negligible.log, reach, accuracy.pieceLogSpan);
+  const double closedForm = LogQuadratic(strip, c, d, accuracy.cubicTolerance);
+  return closedForm >= 0.0 ? closedForm : AlongJitter(za, zb, c, d, negligible.log, accuracy.pieceLogSpan);
+}
+
+double StripMassWherePositive(const JitterStrip& strip, double c, double d) {
   if (d == 0.0) {
-    if (c == 0.0) return 0.5 * NormalMass(za, zb);
-    return c > 0.0 ? NormalMass(za, zb) : 0.0;
+    if (c == 0.0) return 0.5 * strip.Mass();
+    return c > 0.0 ? strip.Mass() : 0.0;
   }
+  // The line crosses 0 at `root`; a strip wholly on one side needs no special function.
   const double root = -c / d;
-  return d > 0.0 ? NormalMass(std::max(za, root), zb) : NormalMass(za, std::min(zb, root));
+  if (d > 0.0) return root <= strip.za ? strip.Mass() : NormalMass(root, strip.zb);
+  return root >= strip.zb ? strip.Mass() : NormalMass(strip.za, root);
 }
 
 }  // namespace tovan

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/signal_engine.h"
+#include "stateye/ber_at_phase.h"
 #include "stateye/normal_distribution.h"
 #include "stateye/stat_eye.h"
 
@@ -68,6 +69,32 @@ TEST_P(AgainstBruteForce, RelativeErrorIsSmallDownTo1e20) {
         << "phase " << p.phaseUi << " UI, " << p.volts << " V, reference " << reference;
   }
   EXPECT_GE(compared, 4);
+}
+
+// The map for drawing against the figures' evaluation at its own points: within a
+// hundredth of a decade wherever the ratio is at least 1e-20.
+TEST_P(AgainstBruteForce, MapIsWithinAHundredthOfADecadeDownTo1e20) {
+  SignalEngine engine;
+  engine.samplesPerBit.Write(16);
+  const PeriodicEyeSignal signal = EngineEyeSignal(engine);
+  StatEyeSettings settings;
+  settings.rj = GetParam().rj;
+  settings.dj = GetParam().dj;
+  settings.noise = GetParam().noise;
+  constexpr int kSide = 24;
+  const BerMap map = ComputeBerMap(signal, settings, kSide, kSide);
+  int compared = 0;
+  for (int column = 0; column < kSide; ++column) {
+    const BerAtPhase accurate(signal, settings, map.phaseUi(column) * signal.uiPs());
+    for (int row = 0; row < kSide; ++row) {
+      const double reference = accurate(map.volts(row));
+      if (reference < 1e-20) continue;
+      ++compared;
+      EXPECT_NEAR(map.at(column, row), std::log10(reference), 0.01)
+          << "phase " << map.phaseUi(column) << " UI, " << map.volts(row) << " V";
+    }
+  }
+  EXPECT_GE(compared, kSide * kSide / 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Spreads, AgainstBruteForce,
