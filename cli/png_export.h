@@ -8,9 +8,10 @@
 namespace tovan {
 
 // The headless pictures of the two plot views. Only a build with the desktop plot
-// library can draw them; the rest of the command line does not depend on it.
+// library can draw them, through the pictures module (pictures_module.h) beside the
+// program; the rest of the command line does not depend on it.
 
-// True when this program can write the pictures.
+// True when this program can write the pictures (its pictures module loads).
 bool PngExportAvailable();
 
 // Writes what options ask for (pngTimePath, pngFreqPath): the views as the main

@@ -1,9 +1,12 @@
-// The one file of the command line that uses Qt: built only with the plot library.
+// The one file of the command line that uses Qt: the pictures module, built only with
+// the plot library and loaded by png_export_loader.cpp when a picture is asked for.
 #include <QGuiApplication>
 #include <QString>
 #include <optional>
+#include <string>
+#include <type_traits>
 
-#include "cli/png_export.h"
+#include "cli/pictures_module.h"
 #include "document/settings_line.h"
 #include "document/text_fields.h"
 #include "plot/plot_export.h"
@@ -43,14 +46,9 @@ bool WriteFigure(SignalEngine& engine, const std::string& path, bool time, QSize
               : ExportFreqFigure(engine, file, size, {}, title, svg);
 }
 
-}  // namespace
-
-bool PngExportAvailable() { return true; }
-
-std::string WritePngFiles(SignalEngine& engine, const CliOptions& options) {
+std::string WritePictures(SignalEngine& engine, const CliOptions& options) {
   const int w = options.pngWidth;
   const int h = options.pngHeight;
-  if (!options.pngTimePath && !options.pngFreqPath) return "";
   // Figures draw text, which needs fonts and so an application object; a headless
   // one serves where none exists.
   int argc = 3;
@@ -75,4 +73,14 @@ std::string WritePngFiles(SignalEngine& engine, const CliOptions& options) {
   return "";
 }
 
+}  // namespace
+
 }  // namespace tovan
+
+extern "C" __attribute__((visibility("default"))) void TovanWritePictures(
+    tovan::SignalEngine& engine, const tovan::CliOptions& options, std::string& problem) {
+  problem = tovan::WritePictures(engine, options);
+}
+
+// The loader looks the entry point up by name and calls it through this type.
+static_assert(std::is_same_v<decltype(&TovanWritePictures), tovan::WritePicturesFunction>);
