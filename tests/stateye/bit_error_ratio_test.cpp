@@ -45,18 +45,25 @@ struct BruteCase {
   double rj, dj, noise;  // ps, ps, V
 };
 
-class AgainstBruteForce : public ::testing::TestWithParam<BruteCase> {};
+// The engine's defaults at 16 samples per bit, with the case's spreads.
+class AgainstBruteForce : public ::testing::TestWithParam<BruteCase> {
+ protected:
+  void SetUp() override {
+    engine.samplesPerBit.Write(16);
+    signal = EngineEyeSignal(engine);
+    settings.rj = GetParam().rj;
+    settings.dj = GetParam().dj;
+    settings.noise = GetParam().noise;
+  }
+
+  SignalEngine engine;
+  PeriodicEyeSignal signal;
+  StatEyeSettings settings;
+};
 
 // Points from the eye's centre through its edges and tails to the crossings, where the
 // ratio runs from below 1e-20 to near 0.5.
 TEST_P(AgainstBruteForce, RelativeErrorIsSmallDownTo1e20) {
-  SignalEngine engine;
-  engine.samplesPerBit.Write(16);
-  const PeriodicEyeSignal signal = EngineEyeSignal(engine);
-  StatEyeSettings settings;
-  settings.rj = GetParam().rj;
-  settings.dj = GetParam().dj;
-  settings.noise = GetParam().noise;
   const Point points[] = {{0.5, 0.0}, {0.5, 0.45}, {0.3, 0.2}, {0.15, 0.0}, {0.1, -0.3}, {0.02, 0.0}, {0.9, 0.5}};
   int compared = 0;
   for (const Point& p : points) {
@@ -74,13 +81,6 @@ TEST_P(AgainstBruteForce, RelativeErrorIsSmallDownTo1e20) {
 // The map for drawing against the figures' evaluation at its own points: within a
 // hundredth of a decade wherever the ratio is at least 1e-20.
 TEST_P(AgainstBruteForce, MapIsWithinAHundredthOfADecadeDownTo1e20) {
-  SignalEngine engine;
-  engine.samplesPerBit.Write(16);
-  const PeriodicEyeSignal signal = EngineEyeSignal(engine);
-  StatEyeSettings settings;
-  settings.rj = GetParam().rj;
-  settings.dj = GetParam().dj;
-  settings.noise = GetParam().noise;
   constexpr int kSide = 24;
   const BerMap map = ComputeBerMap(signal, settings, kSide, kSide);
   int compared = 0;
