@@ -10,26 +10,21 @@
 #include "app/simulator_dlg.h"
 #include "app/surface_format.h"
 #include "plot/time_domain_view.h"
+#include "main_window_fixture.h"
 
 using namespace tovan;
 
 // The read-out in the real main window, following the plots' timer.
-class EyeReadoutTest : public QObject {
+class EyeReadoutTest : public QObject, protected MainWindowFixture {
   Q_OBJECT
 
  private slots:
   void init() {
-    app = std::make_unique<CSimulatorApp>();
-    dialog = std::make_unique<CSimulatorDlg>(app.get(), nullptr);
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QVERIFY(OpenMainWindow());
     readout = dialog->Readout();
     QTRY_VERIFY_WITH_TIMEOUT(readout->MeasureCount() >= 1, 5000);
   }
-  void cleanup() {
-    dialog.reset();
-    app.reset();
-  }
+  void cleanup() { CloseMainWindow(); }
 
   void showsTheFiguresOfTheEngine() {
     // A second engine with the same settings, measured on its own.
@@ -72,8 +67,6 @@ class EyeReadoutTest : public QObject {
   }
 
  private:
-  std::unique_ptr<CSimulatorApp> app;
-  std::unique_ptr<CSimulatorDlg> dialog;
   EyeReadout* readout = nullptr;
 };
 

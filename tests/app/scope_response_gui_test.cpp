@@ -13,6 +13,7 @@
 #include "app/simulator_app.h"
 #include "app/simulator_dlg.h"
 #include "engine/scope_preset_table.h"
+#include "main_window_fixture.h"
 
 using namespace tovan;
 
@@ -38,15 +39,12 @@ QString* CloseNextMessageBox() {
 }  // namespace
 
 // Loading, switching and clearing a measured response in the real main window.
-class ScopeResponseTest : public QObject {
+class ScopeResponseTest : public QObject, protected MainWindowFixture {
   Q_OBJECT
 
  private slots:
   void init() {
-    app = std::make_unique<CSimulatorApp>();
-    dialog = std::make_unique<CSimulatorDlg>(app.get(), nullptr);
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QVERIFY(OpenMainWindow());
     menu = dialog->findChild<ScopeResponseMenu*>();
     QVERIFY(menu);
     QVERIFY(dir.isValid());
@@ -54,7 +52,7 @@ class ScopeResponseTest : public QObject {
     std::ofstream(good.toStdString()) << "Frequency (GHz),Magnitude (dB),Phase (deg)\n"
                                          "0.1,0,0\n10,-3,-90\n";
   }
-  void cleanup() { dialog.reset(); }
+  void cleanup() { CloseMainWindow(); }
 
   void loadingReplacesTheModelAndDisablesItsSliders() {
     QVERIFY(SlidersEnabled(*dialog));
@@ -89,8 +87,6 @@ class ScopeResponseTest : public QObject {
   }
 
  private:
-  std::unique_ptr<CSimulatorApp> app;
-  std::unique_ptr<CSimulatorDlg> dialog;
   ScopeResponseMenu* menu = nullptr;
   QTemporaryDir dir;
   QString good;

@@ -26,6 +26,7 @@
 #include "plot/freq_domain_view.h"
 #include "plot/time_domain_view.h"
 #include "setup/setup_writer.h"
+#include "main_window_fixture.h"
 
 using namespace tovan;
 
@@ -89,20 +90,16 @@ std::vector<std::vector<float>> ReferencePictures(const ReferenceTraces& traces)
 
 }  // namespace
 
-class SetupReferenceTest : public QObject {
+class SetupReferenceTest : public QObject, protected MainWindowFixture {
   Q_OBJECT
 
  private slots:
   void init() {
-    app = std::make_unique<CSimulatorApp>();
-    dialog = std::make_unique<CSimulatorDlg>(app.get(), nullptr);
+    MakeMainWindow();
     client = dialog->Client();
     QVERIFY(folder.isValid());
   }
-  void cleanup() {
-    dialog.reset();
-    app.reset();
-  }
+  void cleanup() { CloseMainWindow(); }
 
   void loadedSetupReachesEveryControlAndSideDialog() {
     FindControl<QAbstractButton>(client, 1048)->click();
@@ -256,8 +253,6 @@ class SetupReferenceTest : public QObject {
   }
 
  private:
-  std::unique_ptr<CSimulatorApp> app;
-  std::unique_ptr<CSimulatorDlg> dialog;
   QWidget* client = nullptr;
   QTemporaryDir folder;
 };

@@ -28,6 +28,7 @@
 #include "app/template_group_box.h"
 #include "plot/freq_domain_view.h"
 #include "plot/time_domain_view.h"
+#include "main_window_fixture.h"
 
 using namespace tovan;
 
@@ -76,19 +77,15 @@ void PressReturnInNextModal() {
 
 }  // namespace
 
-class SimulatorDlgTest : public QObject {
+class SimulatorDlgTest : public QObject, protected MainWindowFixture {
   Q_OBJECT
 
  private slots:
   void init() {
-    app = std::make_unique<CSimulatorApp>();
-    dialog = std::make_unique<CSimulatorDlg>(app.get(), nullptr);
+    MakeMainWindow();
     client = dialog->Client();
   }
-  void cleanup() {
-    dialog.reset();
-    app.reset();
-  }
+  void cleanup() { CloseMainWindow(); }
 
   void startsWithPresetZeroAndInitialChecks() {
     SignalEngine& engine = dialog->Engine();
@@ -533,8 +530,6 @@ class SimulatorDlgTest : public QObject {
   }
 
  private:
-  std::unique_ptr<CSimulatorApp> app;
-  std::unique_ptr<CSimulatorDlg> dialog;
   QWidget* client = nullptr;
 };
 

@@ -14,19 +14,17 @@
 #include "app/simulator_dlg.h"
 #include "app/stat_eye_window.h"
 #include "app/surface_format.h"
+#include "main_window_fixture.h"
 
 using namespace tovan;
 
 // The Statistical Eye window, opened from the main window's View menu.
-class StatEyeWindowTest : public QObject {
+class StatEyeWindowTest : public QObject, protected MainWindowFixture {
   Q_OBJECT
 
  private slots:
   void init() {
-    app = std::make_unique<CSimulatorApp>();
-    dialog = std::make_unique<CSimulatorDlg>(app.get(), nullptr);
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QVERIFY(OpenMainWindow());
     for (QAction* menu : dialog->findChild<QMenuBar*>()->actions())
       if (menu->text().remove('&') == "View") menu->menu()->actions().value(0)->trigger();
     window = dialog->StatEyeWin();
@@ -34,10 +32,7 @@ class StatEyeWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QTRY_VERIFY_WITH_TIMEOUT(window->Shown().has_value(), kComputeMs);
   }
-  void cleanup() {
-    dialog.reset();
-    app.reset();
-  }
+  void cleanup() { CloseMainWindow(); }
 
   // The window manager keeps the main dialog above its other windows unless they say
   // whose they are: the Statistical Eye window belongs to the main dialog and opens active.
@@ -101,8 +96,6 @@ class StatEyeWindowTest : public QObject {
 
  private:
   static constexpr int kComputeMs = 60000;  // a shared, slow machine
-  std::unique_ptr<CSimulatorApp> app;
-  std::unique_ptr<CSimulatorDlg> dialog;
   StatEyeWindow* window = nullptr;
 };
 

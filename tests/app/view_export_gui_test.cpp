@@ -15,6 +15,7 @@
 #include "app/view_export.h"
 #include "plot/freq_domain_view.h"
 #include "plot/time_domain_view.h"
+#include "main_window_fixture.h"
 
 using namespace tovan;
 
@@ -51,20 +52,14 @@ QStringList FileMenuTexts(QWidget& dialog) {
 }  // namespace
 
 // The File menu's exports from the real main window.
-class ViewExportTest : public QObject {
+class ViewExportTest : public QObject, protected MainWindowFixture {
   Q_OBJECT
 
  private slots:
   void init() {
-    app = std::make_unique<CSimulatorApp>();
-    dialog = std::make_unique<CSimulatorDlg>(app.get(), nullptr);
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QVERIFY(OpenMainWindow());
   }
-  void cleanup() {
-    dialog.reset();
-    app.reset();
-  }
+  void cleanup() { CloseMainWindow(); }
 
   void fileMenuListsTheExportsBeforeExit() {
     QCOMPARE(FileMenuTexts(*dialog),
@@ -141,8 +136,6 @@ class ViewExportTest : public QObject {
   }
 
  private:
-  std::unique_ptr<CSimulatorApp> app;
-  std::unique_ptr<CSimulatorDlg> dialog;
 };
 
 int main(int argc, char* argv[]) {
