@@ -3,13 +3,12 @@
 // loads a file; and into a fresh engine, as the command line does).
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
+#include "engine/model_filter_s2p.h"
 #include "engine/scope_preset_table.h"
 #include "engine/signal_engine.h"
-#include "numeric/constants.h"
 #include "response/response_file.h"
 
 namespace tovan {
@@ -19,16 +18,7 @@ namespace {
 std::string FourThousandPointFile() {
   SignalEngine model;
   ApplyScopePreset(model, 0);
-  const RationalFunction& filter = model.ScopeFilter();
-  std::string text = "# GHz S RI R 50\n";
-  char line[160];
-  for (int k = 1; k <= 4000; ++k) {
-    const double f = k * 0.01;
-    const Complex h = filter.ResponseAt(Complex{0.0, kTwoPi} * Complex{f, 0.0});
-    std::snprintf(line, sizeof line, "%.3f 0 0 %.17g %.17g 0 0 0 0\n", f, h.re, h.im);
-    text += line;
-  }
-  return text;
+  return testing_support::ModelFilterAsS2p(model);
 }
 
 void BM_ReadS2p4000Points(benchmark::State& state) {

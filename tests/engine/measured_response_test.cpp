@@ -3,36 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "engine/scope_preset_table.h"
+#include "engine/model_filter_s2p.h"
 #include "engine/signal_engine.h"
-#include "numeric/constants.h"
 #include "response/response_file.h"
 
 namespace tovan {
 namespace {
+
+using testing_support::ModelFilterAsS2p;
 
 double LargestDifference(const Matrix& a, const Matrix& b) {
   double largest = 0.0;
   for (int r = 0; r < a.rows(); ++r)
     for (int c = 0; c < a.cols(); ++c) largest = std::max(largest, std::abs(a[r][c] - b[r][c]));
   return largest;
-}
-
-// The model's scope filter at 0.01 ... 40 GHz as a two-port's S21 in RI and GHz.
-std::string ModelFilterAsS2p(SignalEngine& modelled) {
-  const RationalFunction& filter = modelled.ScopeFilter();
-  std::string text = "! the modelled scope filter\n# GHz S RI R 50\n";
-  char line[160];
-  for (int k = 1; k <= 4000; ++k) {
-    const double f = k * 0.01;
-    const Complex h = filter.ResponseAt(Complex{0.0, kTwoPi} * Complex{f, 0.0});
-    std::snprintf(line, sizeof line, "%.3f 0 0 %.17g %.17g 0 0 0 0\n", f, h.re, h.im);
-    text += line;
-  }
-  return text;
 }
 
 TEST(MeasuredResponse, ThePresetFilterReadBackGivesTheModelledTraces) {
